@@ -1,0 +1,63 @@
+#pragma once
+
+#include "kvbase/observable.h"
+#include "paltrey/inputhint.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace values
+{
+class ValueBase;
+}
+
+// The part every single-value editor shares: it holds the bound value and observes it, shows
+// the value again whenever it changes elsewhere, lets go of it when it is deleted (the editor
+// is then disabled), and shows why an input was refused. Edits are written with the editor
+// itself as originator, so the editor is not called back for its own change.
+class VCBinding : public IObserver
+{
+public:
+    explicit VCBinding(QWidget* pWidget);
+    ~VCBinding() override;
+    VCBinding(const VCBinding&) = delete;
+    VCBinding& operator=(const VCBinding&) = delete;
+
+    values::ValueBase* GetBoundValue() const { return m_pValue; }
+    bool IsBound() const { return m_pValue != nullptr; }
+
+    bool HasError() const { return m_hint.HasError(); }
+    const QString& GetHint() const { return m_hint.GetHint(); }
+
+    void Update(Observable* pObservable, TChangeCode code) override;
+
+protected:
+    // Binds pValue (null unbinds) and shows it. Enables the widget when bound.
+    void Bind(values::ValueBase* pValue);
+    // Binds the value at the absolute path of the process-wide tree; a path that names no value
+    // leaves the editor unbound and disabled, with a hint saying so. Answers whether bound.
+    bool BindPath(const QString& sPath);
+
+    // Puts the bound value into the widget (only called while bound).
+    virtual void ShowValue() = 0;
+    // The bound value is gone (deleted or unbound); default: disable the widget.
+    virtual void ValueReleased();
+
+    // Writes through the value's own checks; a refusal shows the value's reason as hint and
+    // the shown text goes back to the value. Answers whether the value took it.
+    bool WriteText(const QString& sText);
+    bool WriteNumber(double dNumber);
+    // Shows the refusal and puts the value back into the widget.
+    void Refuse(const QString& sHint);
+    void ShowHint(const QString& sHint) { m_hint.Show(sHint); }
+    void ClearHint() { m_hint.Clear(); }
+    QWidget* GetWidget() const { return m_pWidget; }
+
+private:
+    void Release();
+
+    QWidget* m_pWidget;
+    values::ValueBase* m_pValue = nullptr;
+    InputHint m_hint;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "wendrisk/vcbinding.h"
+
+#include <QDoubleSpinBox>
+
+namespace values
+{
+class ValueBase;
+}
+
+// A spin box bound to a floating-point (or integer) value. It shows the number in the
+// descriptor's basis (1000^basis), with the descriptor's range, a step of the descriptor's
+// step and as many decimals as the step needs plus the additional precision. With bShowUnit
+// the prefix and unit follow the number. Typed text is taken on Return or when the field is
+// left; text that is no number or lies outside the range is refused with a hint, the value
+// stays. Arrow keys and the wheel step within the range and write at once.
+class VCNumericFloatSpin : public QDoubleSpinBox, public VCBinding
+{
+    Q_OBJECT
+
+public:
+    VCNumericFloatSpin(QWidget* pParent, const char* pszName, bool bShowUnit = true);
+    ~VCNumericFloatSpin() override;
+
+    void SetNumericValue(values::ValueBase* pValue);
+    // Binds the value at an absolute path of the process-wide tree (values::Tree::Instance()).
+    bool SetNumeric_ValuePath(const QString& sPath);
+    values::ValueBase* GetNumericValue() const { return GetBoundValue(); }
+
+    // Extra decimals beyond what the step needs (negative counts as 0).
+    void setAdditionalPrecision(int nDigits);
+    int additionalPrecision() const { return m_nAdditionalPrecision; }
+
+    // Takes the current text now, as Return does. Answers whether the value took it.
+    bool Commit();
+
+    QValidator::State validate(QString& sText, int& nPos) const override;
+    double valueFromText(const QString& sText) const override;
+    QString textFromValue(double dValue) const override;
+    void stepBy(int nSteps) override;
+
+protected:
+    void ShowValue() override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void focusOutEvent(QFocusEvent* pEvent) override;
+
+private:
+    void Configure();
+    bool ParseShown(const QString& sText, double* pNumber, QString* pError) const;
+
+    bool m_bShowUnit;
+    int m_nAdditionalPrecision = 0;
+    bool m_bShowing = false;
+};

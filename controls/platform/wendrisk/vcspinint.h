@@ -1,0 +1,42 @@
+#pragma once
+
+#include "wendrisk/vcbinding.h"
+
+#include <QSpinBox>
+
+namespace values
+{
+class ValueBase;
+}
+
+// A spin box bound to an integer value, with the descriptor's range and unit as suffix. Typed
+// text is taken on Return or when the field is left; no number or out of range is refused
+// with a hint and the value stays. Arrows and the wheel step and write at once.
+class VCSpinInt : public QSpinBox, public VCBinding
+{
+    Q_OBJECT
+
+public:
+    explicit VCSpinInt(QWidget* pParent = nullptr, const char* pszName = nullptr);
+    ~VCSpinInt() override;
+
+    void SetValueInt(values::ValueBase* pValue);
+    bool SetValueInt_ValuePath(const QString& sPath);
+    values::ValueBase* GetValueInt() const { return GetBoundValue(); }
+
+    bool Commit();
+
+    QValidator::State validate(QString& sText, int& nPos) const override;
+    int valueFromText(const QString& sText) const override;
+    void stepBy(int nSteps) override;
+
+protected:
+    void ShowValue() override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void focusOutEvent(QFocusEvent* pEvent) override;
+
+private:
+    bool ParseShown(const QString& sText, int* pNumber, QString* pError) const;
+
+    bool m_bShowing = false;
+};
