@@ -4,7 +4,9 @@
 
 #include <QtGlobal>
 
-ErrorHandler::ErrorHandler() : m_nLevel(LEVEL_ERROR | LEVEL_ASSERT) {}
+ErrorHandler::ErrorHandler() : m_nLevel(LEVEL_ERROR | LEVEL_ASSERT)
+{
+}
 
 ErrorHandler* ErrorHandler::Instance()
 {
@@ -38,7 +40,9 @@ void ErrorHandler::Emit(const Report& report)
 {
     if (m_sink)
     {
-        m_sink(report);
+        // Call a copy: a sink may replace itself (SetSink) while it runs.
+        const Sink sink = m_sink;
+        sink(report);
         return;
     }
     static const char* const s_apszKind[] = {"assertion", "trace", "exception"};

@@ -58,9 +58,9 @@ private:
 };
 
 // Convenience for platform code: checks the assertion bit, then reports the expression text.
-#define KV_ASSERT(expr, source, line)                                                                      \
-    do                                                                                                     \
-    {                                                                                                      \
-        if (ErrorHandler::Instance()->IsAssertOn() && !(expr))                                             \
-            ErrorHandler::Instance()->_Q_assert(QStringLiteral(#expr), QStringLiteral(source), line);      \
+#define KV_ASSERT(expr, source, line)                                                                        \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (ErrorHandler::Instance()->IsAssertOn() && !(expr))                                               \
+            ErrorHandler::Instance()->_Q_assert(QStringLiteral(#expr), QStringLiteral(source), line);        \
     } while (0)

@@ -9,8 +9,9 @@
 class KVException : public std::exception
 {
 public:
-    KVException(const QString& sMessage, const QString& sFunction = QString(), const QString& sSource = QString(),
-                const QString& sDetail = QString(), int nLine = 0, int nCode = 0);
+    KVException(const QString& sMessage, const QString& sFunction = QString(),
+                const QString& sSource = QString(), const QString& sDetail = QString(), int nLine = 0,
+                int nCode = 0);
 
     const QString& GetMessage() const { return m_sMessage; }
     const QString& GetFunction() const { return m_sFunction; }

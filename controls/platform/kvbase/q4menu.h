@@ -23,6 +23,7 @@ class Q4Menu : public QMenu
 public:
     explicit Q4Menu(QWidget* pParent = nullptr, const char* pszName = nullptr);
     explicit Q4Menu(const QString& sTitle, QWidget* pParent = nullptr);
+    ~Q4Menu() override;
 
     // Adds an entry calling member of receiver (both may be null for an entry without an
     // action) at index (-1: at the end). Returns the entry's id, -1 if it was refused.
@@ -66,10 +67,10 @@ private slots:
 
 private:
     int AddAction(QAction* pAction, int nId, int nIndex);
-    bool ConnectMember(QAction* pAction, int nId, const QObject* pReceiver, const char* pszMember);
+    bool ConnectMember(QAction* pAction, const QObject* pReceiver, const char* pszMember);
     QAction* Lookup(int nId, const char* pszCaller) const;
 
     QHash<int, QAction*> m_mapActions;
-    QHash<const QAction*, int> m_mapIds;
+    QHash<const QObject*, int> m_mapIds; // keyed by address, also while an action dies
     int m_nNextFreshId = -2;
 };
