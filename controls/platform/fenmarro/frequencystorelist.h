@@ -34,8 +34,8 @@ namespace Fenmarro
 class FrequencyStoreList : public REPORTGENERATOR::IRGObject
 {
 public:
-    static constexpr int MaxDocumentLength = 64 * 1024 * 1024;
-    static constexpr int MaxEntries = 1000000;
+    static constexpr int MaxDocumentLength = 16 * 1024 * 1024;
+    static constexpr int MaxEntries = 100000;
     static constexpr int MaxDepth = 64;
     // The root element's name; its presence marks a text as a frequency store list.
     static const char* const RootElement;

@@ -3,6 +3,7 @@
 #include "kvbase/kvexception.h"
 
 #include <QString>
+#include <string>
 
 namespace REPORTGENERATOR
 {
@@ -20,9 +21,12 @@ public:
     QString GetErrorText() const;
     const QString& GetError() const { return GetMessage(); }
     int GetColumn() const { return m_nColumn; }
+    // The error text, position included.
+    const char* what() const noexcept override;
 
 private:
     int m_nColumn;
+    std::string m_sWhat;
 };
 
 } // namespace REPORTGENERATOR

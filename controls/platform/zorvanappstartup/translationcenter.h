@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QLocale>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 
 class QTranslator;
@@ -56,7 +56,7 @@ private:
     void Load(const QString& sContext, Entry& entry);
     void Reload();
 
-    QMap<QString, Entry> m_mapEntries;
+    std::map<QString, Entry> m_mapEntries;
     QString m_sDirectory;
     QLocale m_locale;
 };
