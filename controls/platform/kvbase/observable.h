@@ -38,10 +38,21 @@ public:
 
     virtual void NotifyObservers(TChangeCode code, IObserver* pOriginator = nullptr);
 
-private:
-    void Compact();
+    // Stays true until this object's destructor has run to its end; lets code that calls
+    // out (notifications) notice afterwards that the object was deleted meanwhile.
+    std::shared_ptr<const bool> GetAliveFlag() const { return m_spAlive; }
 
-    std::vector<IObserver*> m_vecObservers; // removed entries become null while notifying
+private:
+    struct Entry
+    {
+        IObserver* pObserver;
+        unsigned long long nSerial; // tells a re-registered observer from the old entry
+    };
+    void Compact();
+    bool HasEntry(const Entry& entry) const;
+
+    std::vector<Entry> m_vecObservers; // removed entries become null while notifying
+    unsigned long long m_nNextSerial = 0;
     int m_nNotifyDepth = 0;
     std::shared_ptr<bool> m_spAlive; // lets a running notification notice our destruction
 };

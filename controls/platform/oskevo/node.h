@@ -76,8 +76,19 @@ protected:
 
 private:
     friend class TreeItem;
+    friend class ValueDescriptor;
     void ChildRenamed(TreeItem* pItem, const QString& sOldName);
+    // Takes pItem out of the children (no notification).
     void Unlink(TreeItem* pItem);
+    // Inserts a parentless item whose name is free (no notification).
+    void Link(TreeItem* pItem, int nIndex);
+    TreeItem* AddItemInternal(TreeItem* pItem, IObserver* pOriginator, int nIndex, bool bUnique);
+    // Frees the children in the destructor.
+    void FreeChildren();
+
+    // Number of watchers attached anywhere; lets notifications skip the walk up the
+    // parents when there are none.
+    static int s_nAttachedWatchers;
 
     std::vector<TreeItem*> m_vecChildren;
     QHash<QString, TreeItem*> m_hashByName;

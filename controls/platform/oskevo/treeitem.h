@@ -26,7 +26,7 @@ public:
     const ValueDescriptor* GetValueDescriptor() const override { return m_pDescriptor; }
     Node* GetParentNode() const { return m_pParent; }
     TreeItem* GetParent() const;
-    QString GetPathName() const override;      // "/" for the root, else "/A/B"
+    QString GetPathName() const override;       // "/" for the root, else "/A/B"
     QString GetPathName_NoSlashForRoot() const; // "" for the root
 
     bool IsNode() const;
@@ -61,19 +61,31 @@ public:
     // True once the item has started to be deleted (its subtree was told).
     bool IsDying() const { return m_bDying; }
 
+    // Whether pItem is this item or lies below it.
+    bool IsAncestorOf(const TreeItem* pItem) const;
+    // The topmost node above this item (the item itself when it has no parent and is a node).
+    TreeItem* GetRootItem();
+
 protected:
     TreeItem(const QString& sName, const ValueDescriptor* pDescriptor);
     void SetDescriptorInternal(const ValueDescriptor* pDescriptor) { m_pDescriptor = pDescriptor; }
     // Sends the deletion notices of this item's subtree once (see class comment).
     virtual void AnnounceDeletion();
+    // First step of every destructor of a concrete item class, while the item is still
+    // whole: tells the subtree (unless done already) and leaves the parent. Classes derived
+    // from a concrete item class that add state call it first in their own destructor.
+    void BeginDestruction();
 
 private:
     friend class Node;
+    friend class ValueBase;
     QString m_sName;
     const ValueDescriptor* m_pDescriptor;
     Node* m_pParent = nullptr;
     ITreeItem* m_pDeleteObserver = nullptr;
-    bool m_bDying = false;
+    int m_nIndexHint = -1;       // last known position among the parent's children
+    bool m_bDying = false;       // the deletion notices were sent (or are being sent)
+    bool m_bDestructing = false; // a destructor of this item is running
 };
 
 } // namespace values

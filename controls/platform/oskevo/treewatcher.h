@@ -25,6 +25,9 @@ public:
     void SetbModified(bool bModified) override;
     // Marks modified and tells the observer (the argument is ignored: any report is a change).
     void NotifyModified(bool bIgnored = false) override;
+    // A report naming an item is a change (as ItemChanged); a report without an item only
+    // tells the observer the current flag again, without changing it.
+    void NotifyModified(TreeItem* pItem, TChangeCode code);
 
     // Called by the tree for every change at or below the node.
     void ItemChanged(TreeItem* pItem, TChangeCode code);

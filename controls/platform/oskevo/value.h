@@ -9,12 +9,12 @@ namespace values
 
 // A plain value of type T. Instantiated for QString (text) and bool ("true"/"false"; the
 // text form also takes "1"/"0", "yes"/"no" and "on"/"off").
-template <class T>
-class Value : public ValueBase
+template <class T> class Value : public ValueBase
 {
 public:
     Value(const QString& sName, const ValueDescriptor* pDescriptor);
     Value(const QString& sName, const ValueDescriptor* pDescriptor, const T& value);
+    ~Value() override;
 
     const T& GetValue() const { return m_value; }
     // Sends CC_VALUE when the value changes; answers whether it was taken.

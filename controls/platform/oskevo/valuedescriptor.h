@@ -38,8 +38,9 @@ public:
     };
 
     static ValueDescriptor NodeType(const char* pszName, const char* pszPathName, const char* pszTip = "");
-    static ValueDescriptor Int(const char* pszName, const char* pszPathName, int nDefault, const char* pszUnit = "",
-                               int nMin = INT_MIN, int nMax = INT_MAX, const char* pszTip = "");
+    static ValueDescriptor Int(const char* pszName, const char* pszPathName, int nDefault,
+                               const char* pszUnit = "", int nMin = INT_MIN, int nMax = INT_MAX,
+                               const char* pszTip = "");
     static ValueDescriptor Double(const char* pszName, const char* pszPathName, double dDefault,
                                   const char* pszUnit = "", double dStep = 1.0, int nBasis = 0,
                                   double dMin = -1e300, double dMax = 1e300, const char* pszTip = "");
@@ -82,6 +83,8 @@ public:
     // is registered with the item. Returns the existing item even if it is of another
     // kind; callers check the kind.
     TreeItem* Create(IObserver* pObserver) const;
+    // As Create, with the path relative to pNode instead of the base path.
+    TreeItem* CreateAt(Node* pNode, IObserver* pObserver) const;
 
     // The node at the absolute path, made with its missing ancestors. Intermediate nodes
     // take the node descriptor whose item name matches the segment, else the generic one.
@@ -97,6 +100,10 @@ public:
 
 private:
     ValueDescriptor(const char* pszName, const char* pszPathName, Kind eKind, const char* pszTip);
+    // The one constructor every factory calls, so that the result is built in place.
+    ValueDescriptor(const char* pszName, const char* pszPathName, Kind eKind, const char* pszTip,
+                    const char* pszUnit, double dStep, int nBasis, double dMin, double dMax,
+                    QVariant vDefault, std::vector<SelectionItem> vecItems);
 
     QString m_sName;
     QString m_sPathName;

@@ -7,12 +7,12 @@ namespace values
 
 // A number of type T (int or double) within the descriptor's range. The text form of a
 // double round-trips exactly; infinities and NaN are refused.
-template <class T>
-class ValueNumeric : public ValueBase
+template <class T> class ValueNumeric : public ValueBase
 {
 public:
     ValueNumeric(const QString& sName, const ValueDescriptor* pDescriptor);
     ValueNumeric(const QString& sName, const ValueDescriptor* pDescriptor, T value);
+    ~ValueNumeric() override;
 
     T GetValue() const { return m_value; }
     bool SetValue(T value, IObserver* pOriginator = nullptr);

@@ -15,8 +15,9 @@ class ValueSelection : public ValueBase
 public:
     ValueSelection(const QString& sName, const ValueDescriptor* pDescriptor);
     // A selection with its own entries (e.g. the device types).
-    ValueSelection(const QString& sName, const ValueDescriptor* pDescriptor, std::vector<SelectionItem> vecItems,
-                   int nCurrentIndex = 0);
+    ValueSelection(const QString& sName, const ValueDescriptor* pDescriptor,
+                   std::vector<SelectionItem> vecItems, int nCurrentIndex = 0);
+    ~ValueSelection() override;
 
     int GetCount() const { return int(m_vecItems.size()); }
     const SelectionItem& GetItem(int nIndex) const { return m_vecItems.at(size_t(nIndex)); }
@@ -37,7 +38,10 @@ public:
     bool SetAsString(const QString& sText, IObserver* pOriginator = nullptr) override;
     bool IsNumeric() const override { return false; }
     double GetNumber() const override;
-    bool SetNumber(double dNumber, IObserver* pOriginator = nullptr) override { return SelectClosestValue(dNumber, pOriginator); }
+    bool SetNumber(double dNumber, IObserver* pOriginator = nullptr) override
+    {
+        return SelectClosestValue(dNumber, pOriginator);
+    }
     void Reset(IObserver* pOriginator = nullptr) override;
     TreeItem* Clone() const override;
 

@@ -1,7 +1,11 @@
 #pragma once
 
+class IObserver;
+
 namespace values
 {
+
+class Node;
 
 // Brackets a batch of changes. While any transaction is open, CC_CHILDREN notifications
 // are collected, and each node that changed is told once when the outermost transaction
@@ -17,6 +21,13 @@ public:
     static bool IsOpen();
 
 private:
+    friend class Node;
+    // Whether the CC_CHILDREN of pNode is taken (collected or dropped) by open transactions.
+    static bool Record(Node* pNode, IObserver* pOriginator);
+    // A node that is being deleted is never told.
+    static void Forget(Node* pNode);
+    static void Flush();
+
     bool m_bNotify;
 };
 
