@@ -10,15 +10,17 @@ class QLabel;
 namespace basecontrols
 {
 
-// Edits a geographic position as latitude and longitude, each in its own line. The text is
-// shown in the chosen format and read back in any of them:
+// Edits a geographic position as latitude and longitude, each in its own line (object names
+// "latitude" and "longitude"). The text is shown in the chosen format and read back in any of
+// them (the forms of Coord):
 //   FORMAT_DECIMAL (0)  decimal degrees, north and east positive: "48.137000", "-11.575278"
 //   FORMAT_DMS (1)      degrees, minutes, seconds with hemisphere: 48°08'13.2"N 011°34'31.0"E
 //   FORMAT_DM (2)       degrees and decimal minutes with hemisphere: 48°08.220'N
 // A text that is no angle or lies outside ±90 (latitude) / ±180 (longitude) is refused with a
 // visible hint (red frame, tool tip, GetHint) and the position stays as it was. The signal
 // SignalCoordChanged is sent only when the operator changed the position, never for
-// programmatic changes.
+// programmatic changes. A refused text stays in its line so that it can be corrected; Escape
+// puts the position back.
 class CoordEdit : public QWidget
 {
     Q_OBJECT
@@ -73,10 +75,12 @@ protected slots:
     void SlotLongitudeEdited();
 
 protected:
-    // Called after the operator changed the position, before the signal; a derived editor
-    // writes its values here.
-    virtual void CoordEdited(double dLatitude, double dLongitude);
+    // Called when the operator changed the position, before it is taken and signalled; a
+    // derived editor writes its values here. Answering false refuses the edit (the derived
+    // editor shows why with ShowHint) and the position stays.
+    virtual bool CoordEdited(double dLatitude, double dLongitude);
     void RefreshText();
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
 private:
     bool TakeText(QLineEdit* pEdit, bool bLatitude);

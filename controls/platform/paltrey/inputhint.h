@@ -10,7 +10,8 @@ class QWidget;
 class InputHint
 {
 public:
-    explicit InputHint(QWidget* pWidget);
+    // sSelector picks what gets the red frame (a style sheet selector); empty: the widget itself.
+    explicit InputHint(QWidget* pWidget, const QString& sSelector = QString());
 
     void Show(const QString& sHint);
     void Clear();
@@ -20,6 +21,7 @@ public:
 private:
     QWidget* m_pWidget;
     bool m_bError = false;
+    QString m_sSelector;
     QString m_sHint;
     QString m_sOwnStyleSheet;
     QString m_sOwnToolTip;

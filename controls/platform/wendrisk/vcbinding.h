@@ -45,11 +45,13 @@ protected:
     virtual void ValueReleased();
 
     // Writes through the value's own checks; a refusal shows the value's reason as hint and
-    // the shown text goes back to the value. Answers whether the value took it.
+    // changes nothing. On success the widget shows the value as stored. Answers whether the
+    // value took it.
     bool WriteText(const QString& sText);
     bool WriteNumber(double dNumber);
-    // Shows the refusal and puts the value back into the widget.
-    void Refuse(const QString& sHint);
+    // Checks a number the operator typed against the descriptor's range and kind (whole numbers
+    // for integer values); a refusal is shown as hint. Answers whether it may be written.
+    bool CheckNumber(double dNumber);
     void ShowHint(const QString& sHint) { m_hint.Show(sHint); }
     void ClearHint() { m_hint.Clear(); }
     QWidget* GetWidget() const { return m_pWidget; }

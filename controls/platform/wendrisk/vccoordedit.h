@@ -32,7 +32,7 @@ public:
     void Update(Observable* pObservable, TChangeCode code) override;
 
 protected:
-    void CoordEdited(double dLatitude, double dLongitude) override;
+    bool CoordEdited(double dLatitude, double dLongitude) override;
 
 private:
     void BindHalf(values::ValueBase*& rpField, values::ValueBase* pValue);

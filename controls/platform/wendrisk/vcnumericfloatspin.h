@@ -7,7 +7,8 @@
 namespace values
 {
 class ValueBase;
-}
+class ValueDescriptor;
+} // namespace values
 
 // A spin box bound to a floating-point (or integer) value. It shows the number in the
 // descriptor's basis (1000^basis), with the descriptor's range, a step of the descriptor's
@@ -51,5 +52,6 @@ private:
 
     bool m_bShowUnit;
     int m_nAdditionalPrecision = 0;
-    bool m_bShowing = false;
+    const values::ValueDescriptor* m_pConfigured = nullptr; // descriptor the range was set from
+    QString m_sShown; // the text last put in from the value, to tell operator edits
 };

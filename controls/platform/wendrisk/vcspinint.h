@@ -7,7 +7,8 @@
 namespace values
 {
 class ValueBase;
-}
+class ValueDescriptor;
+} // namespace values
 
 // A spin box bound to an integer value, with the descriptor's range and unit as suffix. Typed
 // text is taken on Return or when the field is left; no number or out of range is refused
@@ -36,7 +37,9 @@ protected:
     void focusOutEvent(QFocusEvent* pEvent) override;
 
 private:
+    void Configure();
     bool ParseShown(const QString& sText, int* pNumber, QString* pError) const;
 
-    bool m_bShowing = false;
+    const values::ValueDescriptor* m_pConfigured = nullptr;
+    QString m_sShown;
 };

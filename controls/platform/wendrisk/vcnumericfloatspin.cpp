@@ -1,0 +1,196 @@
+#include "wendrisk/vcnumericfloatspin.h"
+
+#include "oskevo/valuebase.h"
+#include "oskevo/valuedescriptor.h"
+#include "wendrisk/vcnumbertext.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+const int s_nMaxDecimals = 15;
+}
+
+VCNumericFloatSpin::VCNumericFloatSpin(QWidget* pParent, const char* pszName, bool bShowUnit)
+    : QDoubleSpinBox(pParent), VCBinding(this), m_bShowUnit(bShowUnit)
+{
+    setObjectName(QString::fromLatin1(pszName ? pszName : ""));
+    // The value is written on Return, on leaving the field and on steps, not per keystroke.
+    setKeyboardTracking(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+VCNumericFloatSpin::~VCNumericFloatSpin() = default;
+
+void VCNumericFloatSpin::SetNumericValue(values::ValueBase* pValue)
+{
+    if (pValue && !pValue->IsNumeric())
+    {
+        Bind(nullptr);
+        ShowHint(tr("%1 is not a number value.").arg(pValue->GetName()));
+        return;
+    }
+    Bind(pValue);
+}
+
+bool VCNumericFloatSpin::SetNumeric_ValuePath(const QString& sPath)
+{
+    if (!BindPath(sPath))
+        return false;
+    if (!GetBoundValue()->IsNumeric())
+    {
+        SetNumericValue(GetBoundValue());
+        return false;
+    }
+    return true;
+}
+
+void VCNumericFloatSpin::setAdditionalPrecision(int nDigits)
+{
+    m_nAdditionalPrecision = std::max(0, nDigits);
+    m_pConfigured = nullptr;
+    if (IsBound())
+        ShowValue();
+}
+
+void VCNumericFloatSpin::Configure()
+{
+    const values::ValueDescriptor* pDescriptor = GetBoundValue()->GetValueDescriptor();
+    if (pDescriptor == m_pConfigured && pDescriptor)
+        return;
+    m_pConfigured = pDescriptor;
+    const double dScale = VCNumberText::Scale(pDescriptor);
+    const double dStep = pDescriptor && pDescriptor->Step() > 0.0 ? pDescriptor->Step() / dScale : 1.0;
+    // As many decimals as the step needs, so every step is visible.
+    int nDecimals = 0;
+    if (dStep < 1.0)
+        nDecimals = int(std::ceil(-std::log10(dStep) - 1e-9));
+    setDecimals(std::min(s_nMaxDecimals, nDecimals + m_nAdditionalPrecision));
+    if (pDescriptor)
+        setRange(pDescriptor->Minimum() / dScale, pDescriptor->Maximum() / dScale);
+    else
+        setRange(-1e300, 1e300);
+    setSingleStep(dStep);
+    setSuffix(m_bShowUnit ? VCNumberText::Suffix(pDescriptor) : QString());
+}
+
+bool VCNumericFloatSpin::ParseShown(const QString& sText, double* pNumber, QString* pError) const
+{
+    QString sNumber = sText;
+    if (!suffix().isEmpty() && sNumber.endsWith(suffix()))
+        sNumber.chop(suffix().size());
+    const values::ValueBase* pValue = GetBoundValue();
+    const values::ValueDescriptor* pDescriptor = pValue ? pValue->GetValueDescriptor() : nullptr;
+    // A plain number is read in the unit as shown.
+    return VCNumberText::Parse(sNumber, pDescriptor, VCNumberText::Scale(pDescriptor), pNumber, pError);
+}
+
+bool VCNumericFloatSpin::Commit()
+{
+    if (!IsBound())
+    {
+        ShowHint(tr("No value is bound to this field."));
+        return false;
+    }
+    const QString sText = lineEdit()->text();
+    if (sText == m_sShown)
+    {
+        ClearHint();
+        return true;
+    }
+    double dNumber = 0.0;
+    QString sError;
+    if (!ParseShown(sText, &dNumber, &sError))
+    {
+        ShowHint(sError);
+        return false;
+    }
+    return CheckNumber(dNumber) && WriteNumber(dNumber);
+}
+
+QValidator::State VCNumericFloatSpin::validate(QString& sText, int&) const
+{
+    // Anything may be typed (refusals are shown when the text is taken); only what would be
+    // taken counts as acceptable.
+    double dNumber = 0.0;
+    if (!ParseShown(sText, &dNumber, nullptr))
+        return QValidator::Intermediate;
+    const values::ValueBase* pValue = GetBoundValue();
+    const values::ValueDescriptor* pDescriptor = pValue ? pValue->GetValueDescriptor() : nullptr;
+    if (pDescriptor && (dNumber < pDescriptor->Minimum() || dNumber > pDescriptor->Maximum()))
+        return QValidator::Intermediate;
+    return QValidator::Acceptable;
+}
+
+double VCNumericFloatSpin::valueFromText(const QString& sText) const
+{
+    double dNumber = 0.0;
+    if (!ParseShown(sText, &dNumber, nullptr))
+        return value();
+    const values::ValueBase* pValue = GetBoundValue();
+    return dNumber / VCNumberText::Scale(pValue ? pValue->GetValueDescriptor() : nullptr);
+}
+
+QString VCNumericFloatSpin::textFromValue(double dValue) const
+{
+    // Independent of the locale, so what is shown reads back the same everywhere.
+    return QString::number(dValue, 'f', decimals());
+}
+
+void VCNumericFloatSpin::stepBy(int nSteps)
+{
+    values::ValueBase* pValue = GetBoundValue();
+    if (!pValue || isReadOnly())
+        return;
+    const values::ValueDescriptor* pDescriptor = pValue->GetValueDescriptor();
+    const double dStep = singleStep() * VCNumberText::Scale(pDescriptor);
+    double dNumber = pValue->GetNumber() + nSteps * dStep;
+    // Arrows stop at the ends of the range, as every spin box does.
+    if (pDescriptor)
+        dNumber = std::min(pDescriptor->Maximum(), std::max(pDescriptor->Minimum(), dNumber));
+    if (dNumber != pValue->GetNumber() && CheckNumber(dNumber))
+        WriteNumber(dNumber);
+}
+
+void VCNumericFloatSpin::ShowValue()
+{
+    Configure();
+    const values::ValueBase* pValue = GetBoundValue();
+    setValue(pValue->GetNumber() / VCNumberText::Scale(pValue->GetValueDescriptor()));
+    lineEdit()->setText(prefix() + textFromValue(value()) + suffix());
+    m_sShown = lineEdit()->text();
+    ClearHint();
+}
+
+void VCNumericFloatSpin::keyPressEvent(QKeyEvent* pEvent)
+{
+    const int nKey = pEvent->key();
+    if (!isReadOnly() && (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) && !Commit())
+    {
+        // The refused text stays to be corrected, and a dialog does not close over it.
+        pEvent->accept();
+        return;
+    }
+    if (nKey == Qt::Key_Escape && IsBound() && (HasError() || lineEdit()->text() != m_sShown))
+    {
+        ShowValue();
+        pEvent->accept();
+        return;
+    }
+    QDoubleSpinBox::keyPressEvent(pEvent);
+}
+
+void VCNumericFloatSpin::focusOutEvent(QFocusEvent* pEvent)
+{
+    if (!isReadOnly() && IsBound() && lineEdit()->text() != m_sShown && !Commit())
+    {
+        // A spin box cannot keep text it does not take: show the value, keep the reason.
+        const QString sHint = GetHint();
+        ShowValue();
+        ShowHint(sHint);
+    }
+    QDoubleSpinBox::focusOutEvent(pEvent);
+}
