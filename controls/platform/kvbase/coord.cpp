@@ -18,7 +18,8 @@ const int g_nMaxTextLength = 200;
 // minutes, seconds, letter (suffix form).
 QString PartPattern()
 {
-    const QString sNumber = QStringLiteral(R"((\d+(?:[.,]\d+)?))");
+    // Possessive digit runs: "48,11" must split into 48 and 11, never into 48.1 and 1.
+    const QString sNumber = QStringLiteral(R"((\d++(?:[.,]\d++)?))");
     const QString sBody = sNumber + QStringLiteral(R"(\s*(?:[\x{00B0}\x{00BA}]\s*)?)") +
                           QStringLiteral("(?:") + sNumber + QStringLiteral(R"(\s*['\x{2032}\x{2019}]\s*)?)") +
                           QStringLiteral("(?:") + sNumber +

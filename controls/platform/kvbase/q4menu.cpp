@@ -20,22 +20,21 @@ void ReportAssert(const char* pszExpression, int nLine)
 
 } // namespace
 
-Q4Menu::Q4Menu(QWidget* pParent, const char* pszName) : QMenu(pParent)
+Q4Menu::Q4Menu(QWidget* pParent, const char* pszName) : QMenu(pParent), m_pTracker(new QObject(this))
 {
     if (pszName)
         setObjectName(QString::fromLatin1(pszName));
 }
 
-Q4Menu::Q4Menu(const QString& sTitle, QWidget* pParent) : QMenu(sTitle, pParent)
+Q4Menu::Q4Menu(const QString& sTitle, QWidget* pParent)
+    : QMenu(sTitle, pParent), m_pTracker(new QObject(this))
 {
 }
 
 Q4Menu::~Q4Menu()
 {
-    // QWidget deletes its children before QObject drops the connections; our bookkeeping
-    // must not hear of it any more.
-    for (auto it = m_mapActions.cbegin(); it != m_mapActions.cend(); ++it)
-        disconnect(it.value(), SIGNAL(destroyed(QObject*)), this, SLOT(SlotActionDestroyed(QObject*)));
+    // QWidget deletes the actions after our members are gone: drop our connections first.
+    delete m_pTracker;
 }
 
 int Q4Menu::insertItem(const QString& sText, const QObject* pReceiver, const char* pszMember,
@@ -54,8 +53,10 @@ int Q4Menu::insertItem(const QIcon& icon, const QString& sText, const QObject* p
     }
     QAction* pAction = new QAction(icon, sText, this);
     pAction->setShortcut(shortcut);
-    // Our own handler first, so that it runs before the receiver's slot.
-    connect(pAction, SIGNAL(triggered()), this, SLOT(SlotTriggered()));
+    // Our own handler first, so that it runs before the receiver's slot. Its context is the
+    // tracker, not the menu: QMenu drops every connection from an action to itself when the
+    // action leaves it.
+    connect(pAction, &QAction::triggered, m_pTracker, [this, pAction]() { OnTriggered(pAction); });
     if (pReceiver && pszMember && !ConnectMember(pAction, pReceiver, pszMember))
     {
         ReportAssert("ConnectMember(pReceiver, pszMember)", __LINE__);
@@ -104,7 +105,8 @@ int Q4Menu::AddAction(QAction* pAction, int nId, int nIndex)
         addAction(pAction);
     m_mapActions.insert(nId, pAction);
     m_mapIds.insert(pAction, nId);
-    connect(pAction, SIGNAL(destroyed(QObject*)), this, SLOT(SlotActionDestroyed(QObject*)));
+    connect(pAction, &QObject::destroyed, m_pTracker,
+            [this](QObject* pObject) { OnActionDestroyed(pObject); });
     return nId;
 }
 
@@ -122,14 +124,23 @@ bool Q4Menu::ConnectMember(QAction* pAction, const QObject* pReceiver, const cha
     const QMetaMethod method = pMeta->method(nMethod);
     if (method.parameterCount() == 0)
         return connect(pAction, SIGNAL(triggered()), pReceiver, pszMember);
+    QObject* pTarget = const_cast<QObject*>(pReceiver);
+    const QByteArray sName = method.name();
     if (method.parameterCount() == 1 && method.parameterType(0) == QMetaType::Bool)
-        return connect(pAction, SIGNAL(triggered(bool)), pReceiver, pszMember);
+    {
+        // triggered(bool) carries the state QAction flipped to; pass the state as it stands.
+        connect(pAction, &QAction::triggered, pReceiver,
+                [pAction, pTarget, sName]()
+                {
+                    QMetaObject::invokeMethod(pTarget, sName.constData(), Qt::DirectConnection,
+                                              Q_ARG(bool, pAction->isChecked()));
+                });
+        return true;
+    }
     if (method.parameterCount() == 1 && method.parameterType(0) == QMetaType::Int)
     {
         // The classic menus passed the entry's id to such slots. The receiver is the
         // connection's context, so the connection dies with it.
-        QObject* pTarget = const_cast<QObject*>(pReceiver);
-        const QByteArray sName = method.name();
         connect(pAction, &QAction::triggered, pReceiver,
                 [this, pAction, pTarget, sName]()
                 {
@@ -149,7 +160,7 @@ bool Q4Menu::removeItem(int nId)
         return false;
     m_mapActions.remove(nId);
     m_mapIds.remove(pAction);
-    disconnect(pAction, SIGNAL(destroyed(QObject*)), this, SLOT(SlotActionDestroyed(QObject*)));
+    disconnect(pAction, nullptr, m_pTracker, nullptr);
     removeAction(pAction);
     if (pAction->parent() == this)
         delete pAction; // sub-menu entries belong to their menu
@@ -220,8 +231,7 @@ void Q4Menu::setItemChecked(int nId, bool bChecked)
     QAction* pAction = Lookup(nId, "setItemChecked");
     if (!pAction)
         return;
-    if (bChecked && !pAction->isCheckable())
-        pAction->setCheckable(true);
+    pAction->setCheckable(true);
     pAction->setChecked(bChecked);
 }
 
@@ -255,9 +265,8 @@ QString Q4Menu::text(int nId) const
     return pAction ? pAction->text() : QString();
 }
 
-void Q4Menu::SlotTriggered()
+void Q4Menu::OnTriggered(QAction* pAction)
 {
-    QAction* pAction = qobject_cast<QAction*>(sender());
     const int nId = idForAction(pAction);
     if (nId == -1)
         return;
@@ -271,7 +280,7 @@ void Q4Menu::SlotTriggered()
     emit activated(nId);
 }
 
-void Q4Menu::SlotActionDestroyed(QObject* pObject)
+void Q4Menu::OnActionDestroyed(QObject* pObject)
 {
     // Only the address is used: the object is no longer a QAction here.
     const auto it = m_mapIds.find(pObject);

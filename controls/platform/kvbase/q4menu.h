@@ -13,7 +13,7 @@
 //
 // Check items do not toggle themselves when the user activates them: the receiver decides
 // (typically setItemChecked(id, !isItemChecked(id))). setItemChecked makes an entry a check
-// item when needed.
+// item, whichever state it sets.
 //
 // The slot given to insertItem is a SLOT() signature taking no argument, a bool (the
 // entry's checked state) or an int (the entry's id).
@@ -61,11 +61,9 @@ signals:
     // An entry was activated (clicked, chosen with the keyboard, its shortcut, or triggered).
     void activated(int nId);
 
-private slots:
-    void SlotTriggered();
-    void SlotActionDestroyed(QObject* pObject);
-
 private:
+    void OnTriggered(QAction* pAction);
+    void OnActionDestroyed(QObject* pObject);
     int AddAction(QAction* pAction, int nId, int nIndex);
     bool ConnectMember(QAction* pAction, const QObject* pReceiver, const char* pszMember);
     QAction* Lookup(int nId, const char* pszCaller) const;
@@ -73,4 +71,5 @@ private:
     QHash<int, QAction*> m_mapActions;
     QHash<const QObject*, int> m_mapIds; // keyed by address, also while an action dies
     int m_nNextFreshId = -2;
+    QObject* m_pTracker; // context of our own connections to the actions
 };
