@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>DravinelControls</name>
+    <message>
+        <source>no job loaded</source>
+        <translation>kein Auftrag geladen</translation>
+    </message>
+</context>
+</TS>
