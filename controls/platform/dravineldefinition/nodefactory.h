@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class IObserver;
@@ -41,10 +42,13 @@ public:
     static values::TreeItem* BuildValue(const values::ValueDescriptor* pDescriptor);
     // Adds to pNode whatever its shape has and it lacks (attribute child, attribute values,
     // values, fixed children, recursively for new children); existing items are left alone.
-    // Answers the number of items added.
-    static int Complete(values::Node* pNode, IObserver* pOriginator = nullptr);
+    // A child that has the name such an item would get but is of another kind is left alone
+    // (the item then stays missing) rather than replaced. Answers the number of items added;
+    // their paths are appended to pAdded when given.
+    static int Complete(values::Node* pNode, IObserver* pOriginator = nullptr, QStringList* pAdded = nullptr);
     // Complete() for pNode and every node below it.
-    static int CompleteTree(values::Node* pNode, IObserver* pOriginator = nullptr);
+    static int CompleteTree(values::Node* pNode, IObserver* pOriginator = nullptr,
+                            QStringList* pAdded = nullptr);
 
     NodeFactory() = delete;
 };

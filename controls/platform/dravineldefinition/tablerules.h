@@ -25,14 +25,15 @@ class DeviceDefinition;
 class TableRules : public values::IDynamicRules
 {
 public:
-    TableRules(const DeviceDefinition* pDefinition, const NodeRule& rule);
+    TableRules(DeviceDefinition* pDefinition, const NodeRule& rule);
 
     void GetCreatableDescriptors(const values::Node* pNode, values::DescriptorList& list) const override;
     const values::DescriptorList& GetChildDescriptors() const override { return m_listChildren; }
     bool IsAddAllowed(const values::Node* pTarget, const values::ValueDescriptor* pDescriptor) const override;
     // Refuses (and deletes) a node of a type not allowed here, or a second one of a unique type;
     // otherwise completes its shape, renames it when its name is taken (numbered types also
-    // when the name lacks the type name) and appends it.
+    // when the name lacks the type name) and appends it. A node that holds pTarget itself is
+    // refused and left where it is.
     values::Node* AddNode(values::Node* pTarget, values::Node* pNode, IObserver* pOriginator) override;
     // The new child gets its attribute child, values at their defaults, its fixed and default
     // children, and the device type of this definition in its DevType/DcdType values.
@@ -50,7 +51,7 @@ private:
     const values::Node* Owner(const values::Node* pNode) const;
     bool IsOwnerAllowed(const ChildRule& child, const values::Node* pOwner) const;
 
-    const DeviceDefinition* m_pDefinition;
+    DeviceDefinition* m_pDefinition;
     NodeRule m_rule;
     values::DescriptorList m_listChildren;
 };
