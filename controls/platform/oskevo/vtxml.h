@@ -41,8 +41,9 @@ public:
 
     // Limits of the reader.
     static const int s_nMaxDepth = 256;
-    static const int s_nMaxTextLength = 64 * 1024 * 1024;     // characters of a document
-    static const int s_nMaxAttributeLength = 1024 * 1024;     // characters of one attribute or value text
+    static const int s_nMaxTextLength = 64 * 1024 * 1024; // characters of a document
+    static const int s_nMaxAttributeLength = 1024 * 1024; // characters of one attribute or value text
+    static const int s_nMaxItems = 4 * 1000 * 1000;       // nodes, values and selection entries
 
 private:
     std::vector<std::unique_ptr<Node>> m_vecNodes;
