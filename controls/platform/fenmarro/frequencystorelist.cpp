@@ -334,6 +334,87 @@ std::vector<FrequencyStoreEntry> Reader::Read()
     return vecEntries;
 }
 
+// Line and column (from 1) of a position in the text, for messages.
+void Position(const QString& sText, int nPos, int* pnLine, int* pnColumn)
+{
+    int nLine = 1;
+    int nLineStart = 0;
+    for (int i = 0; i < nPos; ++i)
+    {
+        if (sText.at(i) == QLatin1Char('\n'))
+        {
+            ++nLine;
+            nLineStart = i + 1;
+        }
+    }
+    *pnLine = nLine;
+    *pnColumn = nPos - nLineStart + 1;
+}
+
+[[noreturn]] void FailAt(const QString& sText, int nPos, const QString& sError)
+{
+    int nLine = 0;
+    int nColumn = 0;
+    Position(sText, nPos, &nLine, &nColumn);
+    throw RGException(sError, nLine, nColumn, QString::fromLatin1(g_pszFunction));
+}
+
+// A linear look over the raw text before the XML reader sees it. The reader checks the
+// attributes of a tag for duplicates pair by pair, so a tag with tens of thousands of
+// attributes costs it minutes; and a document type declaration is refused before its
+// entities are ever read.
+void PreScan(const QString& sText)
+{
+    const int nSize = sText.size();
+    int nPos = 0;
+    while ((nPos = sText.indexOf(QLatin1Char('<'), nPos)) >= 0)
+    {
+        const QStringRef sRest = sText.midRef(nPos);
+        const char* pszSkipTo = nullptr;
+        if (sRest.startsWith(QLatin1String("<!--")))
+            pszSkipTo = "-->";
+        else if (sRest.startsWith(QLatin1String("<![CDATA[")))
+            pszSkipTo = "]]>";
+        else if (sRest.startsWith(QLatin1String("<?")))
+            pszSkipTo = "?>";
+        else if (sRest.startsWith(QLatin1String("<!")))
+            FailAt(sText, nPos,
+                   QStringLiteral("Document type declarations are not accepted in a frequency store list."));
+        if (pszSkipTo)
+        {
+            const int nEnd = sText.indexOf(QLatin1String(pszSkipTo), nPos + 2);
+            if (nEnd < 0)
+                return; // unterminated: the reader reports it
+            nPos = nEnd + int(qstrlen(pszSkipTo));
+            continue;
+        }
+        // A tag: count the "=" outside quoted values up to its end.
+        const int nTagStart = nPos;
+        int nAttributes = 0;
+        QChar cQuote;
+        for (++nPos; nPos < nSize; ++nPos)
+        {
+            const QChar c = sText.at(nPos);
+            if (!cQuote.isNull())
+            {
+                if (c == cQuote)
+                    cQuote = QChar();
+            }
+            else if (c == QLatin1Char('"') || c == QLatin1Char('\''))
+                cQuote = c;
+            else if (c == QLatin1Char('='))
+            {
+                if (++nAttributes > FrequencyStoreList::MaxAttributes)
+                    FailAt(sText, nTagStart,
+                           QStringLiteral("An element has more than %1 attributes.")
+                               .arg(FrequencyStoreList::MaxAttributes));
+            }
+            else if (c == QLatin1Char('>'))
+                break;
+        }
+    }
+}
+
 QString HertzText(double dHz)
 {
     // Whole numbers of hertz, by far the usual case, without an exponent.
@@ -351,6 +432,7 @@ void FrequencyStoreList::SetXmlString(const QString& sText, int nFlags)
                               .arg(sText.size())
                               .arg(MaxDocumentLength),
                           0, 0, QString::fromLatin1(g_pszFunction));
+    PreScan(sText);
     Reader reader(sText, nFlags);
     std::vector<FrequencyStoreEntry> vecEntries = reader.Read();
     m_vecEntries.swap(vecEntries);

@@ -29,14 +29,16 @@ namespace Fenmarro
 // present once; numbers plain decimal (point, optional exponent), finite and not negative;
 // demodulation names exactly as listed; no document type declaration or entity; elements
 // not listed are refused unless RG_IGNORE_UNKNOWN is given. Documents over
-// MaxDocumentLength characters, nested deeper than MaxDepth or with more than MaxEntries
-// entries are refused, so hostile input costs bounded time and memory.
+// MaxDocumentLength characters, nested deeper than MaxDepth, with more than MaxAttributes
+// attributes on an element or more than MaxEntries entries are refused, so hostile input
+// costs bounded time and memory.
 class FrequencyStoreList : public REPORTGENERATOR::IRGObject
 {
 public:
     static constexpr int MaxDocumentLength = 16 * 1024 * 1024;
     static constexpr int MaxEntries = 100000;
     static constexpr int MaxDepth = 64;
+    static constexpr int MaxAttributes = 16; // per element
     // The root element's name; its presence marks a text as a frequency store list.
     static const char* const RootElement;
 
