@@ -34,6 +34,8 @@ template <class T> T DefaultOf(const ValueDescriptor* pDescriptor)
 // readable, so that 100 MHz reads "100000000" rather than "1e+08".
 QString DoubleText(double d)
 {
+    if (d == 0.0)
+        return std::signbit(d) ? QStringLiteral("-0") : QStringLiteral("0"); // Qt drops the sign of -0
     QString sText = QString::number(d, 'g', QLocale::FloatingPointShortest);
     const double dAbs = std::fabs(d);
     if (sText.contains(QLatin1Char('e')) && dAbs >= 1e-5 && dAbs < 1e17)
