@@ -2,11 +2,12 @@
 
 #include "tolveth/itreeedit.h"
 
-class QTreeWidget;
+class TreeViewBase;
 
-// The controller of a tree view: an editor that drives one QTreeWidget.
+// The controller of a tree view: an editor that drives one tree widget. The tree widget is
+// a QTreeWidget; its GetListView() gives it as such.
 class ITreeViewCtrl : public ITreeEdit
 {
 public:
-    virtual QTreeWidget* GetTreeView() = 0;
+    virtual TreeViewBase* GetTreeView() = 0;
 };
