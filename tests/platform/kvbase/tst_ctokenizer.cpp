@@ -73,23 +73,6 @@ private slots:
         QCOMPARE(tokenizer.NextToken(), QString());
         QVERIFY(!tokenizer.HasMoreTokens());
     }
-
-    void longTextIsLinear()
-    {
-        // 200000 lines must come out one by one, in order.
-        QString sText;
-        for (int i = 0; i < 200000; ++i)
-            sText += QString::number(i) + QLatin1Char('\n');
-        Zorvan::CTokenizer tokenizer(sText, QStringLiteral("\n"));
-        int nLine = 0;
-        while (tokenizer.HasMoreTokens())
-        {
-            if (tokenizer.NextToken() != QString::number(nLine))
-                QFAIL(qPrintable(QStringLiteral("line %1 wrong").arg(nLine)));
-            ++nLine;
-        }
-        QCOMPARE(nLine, 200000);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstCTokenizer)

@@ -80,26 +80,6 @@ private slots:
         QCOMPARE(nCalls, 0);
     }
 
-    void maskQueries_data()
-    {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("assertOn");
-        QTest::addColumn<bool>("traceOn");
-        QTest::newRow("none") << 0 << false << false;
-        QTest::newRow("0x02") << 0x02 << true << false;
-        QTest::newRow("0x20") << 0x20 << false << true;
-        QTest::newRow("0x22") << 0x22 << true << true;
-        QTest::newRow("0x01") << 0x01 << false << false;
-        QTest::newRow("0xDD") << 0xDD << false << false;
-    }
-    void maskQueries()
-    {
-        QFETCH(int, level);
-        ErrorHandler::Instance()->SetLevel(level);
-        QTEST(ErrorHandler::Instance()->IsAssertOn(), "assertOn");
-        QTEST(ErrorHandler::Instance()->IsTraceOn(), "traceOn");
-    }
-
     void reportsCarryTextSourceLine_data()
     {
         QTest::addColumn<int>("kind");
