@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMetaObject>
+#include <iterator>
 
 ResortPopupMenu::ResortPopupMenu(QWidget* pParent, const char* pszName) : QMenu(pParent)
 {
@@ -13,6 +14,9 @@ ResortPopupMenu::~ResortPopupMenu() = default;
 QAction* ResortPopupMenu::insertItem(const QString& sText, const QObject* pReceiver, const char* pszSlot,
                                      const QKeySequence& shortcut, int nId, int nIndex)
 {
+    // Ids of entries deleted elsewhere are free again.
+    for (auto it = m_mapActions.begin(); it != m_mapActions.end();)
+        it = it.value().isNull() ? m_mapActions.erase(it) : std::next(it);
     if (nId < 0)
     {
         while (m_mapActions.contains(m_nNextId))
@@ -47,8 +51,6 @@ QAction* ResortPopupMenu::insertItem(const QString& sText, const QObject* pRecei
         connect(pAction, SIGNAL(triggered()), pReceiver, pszSlot);
     insertAction(ActionAt(nIndex), pAction);
     m_mapActions.insert(nId, pAction);
-    // An action deleted from outside must not stay behind as a dangling id.
-    connect(pAction, &QObject::destroyed, this, [this, nId]() { m_mapActions.remove(nId); });
     return pAction;
 }
 
@@ -62,14 +64,14 @@ QAction* ResortPopupMenu::insertSeparator(int nIndex)
 
 QAction* ResortPopupMenu::actionForId(int nId) const
 {
-    return m_mapActions.value(nId, nullptr);
+    return m_mapActions.value(nId).data();
 }
 
 int ResortPopupMenu::idOf(const QAction* pAction) const
 {
     for (auto it = m_mapActions.constBegin(); it != m_mapActions.constEnd(); ++it)
     {
-        if (it.value() == pAction)
+        if (pAction && it.value().data() == pAction)
             return it.key();
     }
     return -1;
@@ -95,8 +97,8 @@ bool ResortPopupMenu::isItemEnabled(int nId) const
 
 void ResortPopupMenu::removeItem(int nId)
 {
-    // The destroyed() connection drops the id.
     delete actionForId(nId);
+    m_mapActions.remove(nId);
 }
 
 QAction* ResortPopupMenu::ActionAt(int nIndex) const

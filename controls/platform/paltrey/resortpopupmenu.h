@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMap>
 #include <QMenu>
+#include <QPointer>
 
 class QAction;
 
@@ -41,6 +42,6 @@ public:
 private:
     QAction* ActionAt(int nIndex) const;
 
-    QMap<int, QAction*> m_mapActions;
+    QMap<int, QPointer<QAction>> m_mapActions; // an entry deleted elsewhere reads as null
     int m_nNextId = 0;
 };

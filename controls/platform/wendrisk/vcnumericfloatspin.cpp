@@ -155,6 +155,22 @@ void VCNumericFloatSpin::stepBy(int nSteps)
         WriteNumber(dNumber);
 }
 
+QAbstractSpinBox::StepEnabled VCNumericFloatSpin::stepEnabled() const
+{
+    const values::ValueBase* pValue = GetBoundValue();
+    if (!pValue || isReadOnly())
+        return StepNone;
+    const values::ValueDescriptor* pDescriptor = pValue->GetValueDescriptor();
+    if (!pDescriptor)
+        return StepUpEnabled | StepDownEnabled;
+    StepEnabled enabled = StepNone;
+    if (pValue->GetNumber() < pDescriptor->Maximum())
+        enabled |= StepUpEnabled;
+    if (pValue->GetNumber() > pDescriptor->Minimum())
+        enabled |= StepDownEnabled;
+    return enabled;
+}
+
 void VCNumericFloatSpin::ShowValue()
 {
     Configure();

@@ -42,6 +42,8 @@ public:
     void stepBy(int nSteps) override;
 
 protected:
+    // From the stored number, not the rounded one shown: 59.95 shown as "60.0" can still step up.
+    StepEnabled stepEnabled() const override;
     void ShowValue() override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void focusOutEvent(QFocusEvent* pEvent) override;
