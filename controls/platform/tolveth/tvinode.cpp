@@ -1,6 +1,10 @@
 #include "tolveth/tvinode.h"
 
+#include "dravineldefinition/devicedefinitioncenter.h"
+#include "dravineldefinition/idevicedefinition.h"
 #include "kvbase/kvexception.h"
+#include "oskevo/dynamicrulesmap.h"
+#include "oskevo/idynamicrules.h"
 #include "oskevo/node.h"
 #include "oskevo/valuedescriptor.h"
 #include "oskevo/vtxml.h"
@@ -153,12 +157,35 @@ void TviNode::SlotNewChild(const values::ValueDescriptor* pDescriptor)
         InsertNewChild(pDescriptor);
 }
 
+values::IDynamicRules* TviNode::GetRules() const
+{
+    values::Node* pNode = GetNode();
+    DravinelDefinition::IDeviceDefinition* pDefinition =
+        DravinelDefinition::DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
+    if (!pNode || !pNode->GetValueDescriptor() || !pDefinition)
+        return nullptr;
+    return pDefinition->GetRulesMap().Find(pNode->GetValueDescriptor());
+}
+
+std::list<const values::ValueDescriptor*> TviNode::GetCreatableDescriptors()
+{
+    values::DescriptorList lstDescriptors;
+    if (values::IDynamicRules* pRules = GetRules())
+        pRules->GetCreatableDescriptors(GetNode(), lstDescriptors);
+    return lstDescriptors;
+}
+
 void TviNode::InsertNewChild(const values::ValueDescriptor* pDescriptor)
 {
     values::Node* pNode = GetNode();
     if (!pNode || !pDescriptor)
         return;
-    values::TreeItem* pChild = pNode->AddItemUnique(pDescriptor->CreateItem(), nullptr);
+    // No originator: this item learns of the new child like every other observer.
+    values::TreeItem* pChild = nullptr;
+    if (values::IDynamicRules* pRules = GetRules())
+        pChild = pRules->CreateChild(pNode, pDescriptor, nullptr);
+    else
+        pChild = pNode->AddItemUnique(pDescriptor->CreateItem(), nullptr);
     if (pChild && GetBaseCtrl())
         GetBaseCtrl()->SelectTreeItem(pChild);
 }

@@ -7,6 +7,7 @@
 
 namespace values
 {
+class IDynamicRules;
 class Node;
 class ValueDescriptor;
 } // namespace values
@@ -41,7 +42,7 @@ public:
     virtual bool IsCommandExecutable(unsigned int nCommand) { return CommandSwitch(nCommand, false); }
     // new: the item has descriptors to offer (GetCreatableDescriptors); cut and delete: the
     // item has a parent item; copy: always; paste: the clipboard holds a node document;
-    // properties: never.
+    // properties: never (items that have properties override CommandSwitch).
     bool IsCommandAllowed(unsigned int nCommand);
 
     // Offers GetCreatableDescriptors in a modeless NewChildDialog; the choice arrives in
@@ -50,10 +51,14 @@ public:
     // Adds the nodes of the clipboard's node document as children. A child of the same
     // name is replaced only when ShouldDelete says so; otherwise the pasted node is dropped.
     virtual void OnPaste();
-    // Creates a child of that descriptor (name made unique) and makes its item current.
+    // Creates a child of that descriptor (through the node's rules when it has some, else
+    // an item of the descriptor with a unique name) and makes its item current.
     virtual void InsertNewChild(const values::ValueDescriptor* pDescriptor);
-    // The descriptors of which "new" creates children; none by default.
-    virtual std::list<const values::ValueDescriptor*> GetCreatableDescriptors() { return {}; }
+    // The descriptors of which "new" creates children: those the rules of the node's type
+    // in the current device definition allow to be created now; none without rules.
+    virtual std::list<const values::ValueDescriptor*> GetCreatableDescriptors();
+    // The rules of the node's type in the current device definition, or null.
+    values::IDynamicRules* GetRules() const;
 
     // XPM data of the item's icon.
     virtual const char* const* GetXpm();
