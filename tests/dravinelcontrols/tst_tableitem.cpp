@@ -1,0 +1,539 @@
+#include "dravinelcontrols/tableitem.h"
+#include "kvbase/errorhandler.h"
+#include "oskevo/node.h"
+#include "oskevo/tree.h"
+#include "oskevo/value.h"
+#include "oskevo/valuedescriptor.h"
+#include "oskevo/valuenumeric.h"
+#include "oskevo/valueselection.h"
+#include "wendrisk/vclineedit.h"
+
+#include <QApplication>
+#include <QItemDelegate>
+#include <QPainter>
+#include <QTableWidget>
+#include <QTest>
+
+namespace
+{
+enum Kind
+{
+    KIND_FREQUENCY,
+    KIND_GAIN,
+    KIND_BOOL,
+    KIND_TEXT,
+    KIND_INT,
+    KIND_SELECTION,
+};
+
+const values::ValueDescriptor& Descriptor(int nKind)
+{
+    static const values::ValueDescriptor s_vdFrequency =
+        values::ValueDescriptor::Double("TstItemFreq", "/TstItemFreq", 0.0, "Hz", 1.0, 2, -1e12, 1e12);
+    static const values::ValueDescriptor s_vdGain =
+        values::ValueDescriptor::Double("TstItemGain", "/TstItemGain", 0.0, "dB", 0.1, 0, -100.0, 100.0);
+    static const values::ValueDescriptor s_vdBool =
+        values::ValueDescriptor::Bool("TstItemBool", "/TstItemBool", false);
+    static const values::ValueDescriptor s_vdText =
+        values::ValueDescriptor::String("TstItemText", "/TstItemText");
+    static const values::ValueDescriptor s_vdInt =
+        values::ValueDescriptor::Int("TstItemInt", "/TstItemInt", 0);
+    static const values::ValueDescriptor s_vdSelection = values::ValueDescriptor::Selection(
+        "TstItemSel", "/TstItemSel", {values::SelectionItem("AM", 1, 1), values::SelectionItem("FM", 2, 2)},
+        1);
+    const values::ValueDescriptor* pAll[] = {&s_vdFrequency, &s_vdGain, &s_vdBool,
+                                             &s_vdText,      &s_vdInt,  &s_vdSelection};
+    return *pAll[nKind];
+}
+
+// Values below a node of their own, cells in a table of their own.
+class Cells
+{
+public:
+    Cells()
+    {
+        static int s_nCounter = 0;
+        m_pNode = static_cast<values::Node*>(values::Tree::Instance()->GetRoot()->AddItem(
+            new values::Node(QStringLiteral("ItemCells%1").arg(++s_nCounter))));
+        m_table.setColumnCount(2);
+        m_table.setRowCount(2);
+    }
+    ~Cells()
+    {
+        m_table.clear();
+        m_pNode->GetParentNode()->DeleteItem(m_pNode);
+    }
+
+    values::ValueBase* Value(int nKind, const QString& sText = QString())
+    {
+        auto* pValue = static_cast<values::ValueBase*>(
+            m_pNode->AddItem(Descriptor(nKind).CreateItem(QStringLiteral("v%1").arg(++m_nValues))));
+        if (!sText.isNull())
+            pValue->SetAsString(sText);
+        return pValue;
+    }
+    // What the list views do: make the cell, put it in, fill its text.
+    TableItem* Cell(values::ValueBase* pValue, int nRow = 0, int nCol = 0)
+    {
+        auto* pItem = new TableItem(pValue, &m_table, QString());
+        m_table.setItem(nRow, nCol, pItem);
+        pItem->Text(pValue);
+        return pItem;
+    }
+    void Delete(values::TreeItem* pItem) { m_pNode->DeleteItem(pItem); }
+
+    QTableWidget m_table;
+    values::Node* m_pNode;
+    int m_nValues = 0;
+};
+
+class ModifyObserver : public values::IModifyObserver
+{
+public:
+    void NotifyModified(bool bModified) override { m_listCalls << bModified; }
+    QList<bool> m_listCalls;
+};
+
+// Collects what the error handler reports while it lives, at the level asked for.
+class Reports
+{
+public:
+    explicit Reports(int nLevel) : m_nOldLevel(ErrorHandler::Instance()->GetLevel())
+    {
+        ErrorHandler::Instance()->SetLevel(nLevel);
+        m_oldSink = ErrorHandler::Instance()->SetSink([this](const ErrorHandler::Report& report)
+                                                      { m_list << report; });
+    }
+    ~Reports()
+    {
+        ErrorHandler::Instance()->SetSink(m_oldSink);
+        ErrorHandler::Instance()->SetLevel(m_nOldLevel);
+    }
+    QList<ErrorHandler::Report> m_list;
+
+private:
+    int m_nOldLevel;
+    ErrorHandler::Sink m_oldSink;
+};
+
+// The list views' delegate: the cell gives the editor, the editor writes the value itself.
+class CellDelegate : public QItemDelegate
+{
+public:
+    explicit CellDelegate(QTableWidget* pTable) : m_pTable(pTable) {}
+    QWidget* createEditor(QWidget*, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        return static_cast<TableItem*>(m_pTable->item(index.row(), index.column()))->createEditor();
+    }
+    void setEditorData(QWidget*, const QModelIndex&) const override {}
+    void setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const override {}
+
+private:
+    QTableWidget* m_pTable;
+};
+} // namespace
+
+class TestTableItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The fixed text of each value kind.
+    void texts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("frequency") << int(KIND_FREQUENCY) << "123456789"
+                                   << "123.456789 MHz" << false;
+        QTest::newRow("frequency zero") << int(KIND_FREQUENCY) << "0"
+                                        << "0.000000 MHz" << false;
+        QTest::newRow("frequency 2.5 MHz") << int(KIND_FREQUENCY) << "2500000"
+                                           << "2.500000 MHz" << false;
+        QTest::newRow("frequency rounds") << int(KIND_FREQUENCY) << "1.6"
+                                          << "0.000002 MHz" << false;
+        QTest::newRow("negative") << int(KIND_FREQUENCY) << "-1500"
+                                  << "-0.001500 MHz" << false;
+        QTest::newRow("other unit still megahertz") << int(KIND_GAIN) << "12.6"
+                                                    << "0.000013 MHz" << false;
+        QTest::newRow("true") << int(KIND_BOOL) << "true"
+                              << "YES" << true;
+        QTest::newRow("false") << int(KIND_BOOL) << "false"
+                               << "NO" << true;
+        QTest::newRow("text") << int(KIND_TEXT) << "Tower 7"
+                              << "Tower 7" << false;
+        QTest::newRow("int") << int(KIND_INT) << "-42"
+                             << "-42" << false;
+        QTest::newRow("selection") << int(KIND_SELECTION) << "FM"
+                                   << "FM" << false;
+    }
+    void texts()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, stored);
+        QFETCH(QString, text);
+        QFETCH(bool, centred);
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(kind, stored));
+        QCOMPARE(pItem->text(), text);
+        QCOMPARE(pItem->textAlignment() == int(Qt::AlignHCenter | Qt::AlignVCenter), centred);
+        QVERIFY(!pItem->IsModified());
+    }
+
+    // A change of the value refreshes the text and marks the cell modified.
+    void followsValueChanges_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("changed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("frequency") << int(KIND_FREQUENCY) << "433920000"
+                                   << "433.920000 MHz";
+        QTest::newRow("bool") << int(KIND_BOOL) << "true"
+                              << "YES";
+        QTest::newRow("text") << int(KIND_TEXT) << "renamed"
+                              << "renamed";
+    }
+    void followsValueChanges()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, changed);
+        QFETCH(QString, text);
+        Cells cells;
+        values::ValueBase* pValue = cells.Value(kind);
+        TableItem* pItem = cells.Cell(pValue);
+        ModifyObserver observer;
+        pItem->SetObserver(&observer);
+        QVERIFY(pValue->SetAsString(changed));
+        QCOMPARE(pItem->text(), text);
+        QVERIFY(pItem->IsModified());
+        QCOMPARE(observer.m_listCalls, QList<bool>{true});
+    }
+
+    // Covering hides the text without unbinding; uncovering shows it at once or at the next
+    // change, as asked.
+    void covered_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("refresh");
+        QTest::addColumn<QString>("afterUncover");
+        QTest::addColumn<QString>("afterChange");
+        QTest::newRow("bool, refresh") << int(KIND_BOOL) << true << "YES"
+                                       << "NO";
+        QTest::newRow("bool, no refresh") << int(KIND_BOOL) << false << ""
+                                          << "NO";
+        QTest::newRow("frequency, refresh") << int(KIND_FREQUENCY) << true << "100.000000 MHz"
+                                            << "0.000000 MHz";
+        QTest::newRow("frequency, no refresh") << int(KIND_FREQUENCY) << false << ""
+                                               << "0.000000 MHz";
+    }
+    void covered()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, refresh);
+        QFETCH(QString, afterUncover);
+        QFETCH(QString, afterChange);
+        Cells cells;
+        values::ValueBase* pValue = cells.Value(kind, kind == KIND_BOOL ? "true" : "100000000");
+        TableItem* pItem = cells.Cell(pValue);
+        pItem->SetbCovered(true, true);
+        QCOMPARE(pItem->text(), QString());
+        // Still bound while covered: a change keeps the cell empty.
+        pValue->SetAsString(kind == KIND_BOOL ? "false" : "5");
+        pValue->SetAsString(kind == KIND_BOOL ? "true" : "100000000");
+        QCOMPARE(pItem->text(), QString());
+        pItem->SetbCovered(false, refresh);
+        QCOMPARE(pItem->text(), afterUncover);
+        pValue->SetAsString(kind == KIND_BOOL ? "false" : "0");
+        QCOMPARE(pItem->text(), afterChange);
+    }
+
+    // Which notifications mark the cell modified, change its text, unbind it or raise the
+    // development assertion.
+    void notifications_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("fromBound");
+        QTest::addColumn<bool>("deleteState");
+        QTest::addColumn<bool>("assertOn");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("stillBound");
+        QTest::addColumn<int>("assertions");
+        QTest::newRow("2 bound, deleting") << 2 << true << true << true << false << false << 0;
+        QTest::newRow("2 bound, normal") << 2 << true << false << true << false << true << 0;
+        QTest::newRow("2 other, deleting, asserts on") << 2 << false << true << true << true << true << 1;
+        QTest::newRow("2 other, deleting, asserts off") << 2 << false << true << false << true << true << 0;
+        QTest::newRow("2 other, normal") << 2 << false << false << true << true << true << 0;
+        QTest::newRow("3 bound") << 3 << true << false << true << true << true << 0;
+        QTest::newRow("1 bound") << 1 << true << false << true << true << true << 0;
+        QTest::newRow("16 bound") << 16 << true << false << true << true << true << 0;
+        QTest::newRow("18 other") << 18 << false << false << true << true << true << 0;
+    }
+    void notifications()
+    {
+        QFETCH(int, code);
+        QFETCH(bool, fromBound);
+        QFETCH(bool, deleteState);
+        QFETCH(bool, assertOn);
+        QFETCH(bool, modified);
+        QFETCH(bool, stillBound);
+        QFETCH(int, assertions);
+        Cells cells;
+        values::ValueBase* pBound = cells.Value(KIND_FREQUENCY, "1000000");
+        values::ValueBase* pOther = cells.Value(KIND_FREQUENCY, "2000000");
+        TableItem* pItem = cells.Cell(pBound);
+        pOther->AddObserver(pItem);
+        ModifyObserver observer;
+        pItem->SetObserver(&observer);
+        Reports reports(assertOn ? ErrorHandler::LEVEL_ASSERT : 0);
+
+        values::ValueBase* pSource = fromBound ? pBound : pOther;
+        if (deleteState)
+            pSource->SetState(values::VS_DELETE); // sends 2
+        else
+            pSource->NotifyObservers(code);
+
+        QCOMPARE(pItem->IsModified(), modified);
+        QCOMPARE(observer.m_listCalls.size(), modified ? 1 : 0);
+        QCOMPARE(pItem->GetValue() == pBound, stillBound);
+        QCOMPARE(pBound->HasObserver(pItem), stillBound);
+        QCOMPARE(reports.m_list.size(), assertions);
+        if (assertions)
+        {
+            QCOMPARE(reports.m_list.at(0).eKind, ErrorHandler::KIND_ASSERT);
+            QCOMPARE(reports.m_list.at(0).sText,
+                     QStringLiteral("dynamic_cast<values::ValueBase*>(pValue)->GetState() != VS_DELETE"));
+            QCOMPARE(reports.m_list.at(0).sSource, QStringLiteral("controls/dravinelcontrols/tableitem"));
+            QCOMPARE(reports.m_list.at(0).nLine, 229);
+        }
+        QCOMPARE(pItem->text(), QStringLiteral("1.000000 MHz")); // the text stays in every case
+        pOther->DeleteObserver(pItem);
+        pBound->SetState(values::VS_NORMAL);
+        pOther->SetState(values::VS_NORMAL);
+    }
+
+    // A code 3 from a second observed value shows that value's text in the cell.
+    void codeThreeShowsTheNotifyingValue()
+    {
+        Cells cells;
+        values::ValueBase* pBound = cells.Value(KIND_FREQUENCY, "1000000");
+        values::ValueBase* pOther = cells.Value(KIND_FREQUENCY, "2000000");
+        TableItem* pItem = cells.Cell(pBound);
+        pOther->AddObserver(pItem);
+        pOther->NotifyObservers(values::CC_VALUE);
+        QCOMPARE(pItem->text(), QStringLiteral("2.000000 MHz"));
+        pOther->DeleteObserver(pItem);
+    }
+
+    // The bound value deleted from the tree: the cell lets go, keeps its text, is not marked,
+    // and can be destroyed afterwards without touching the freed value.
+    void boundValueDeleted()
+    {
+        Cells cells;
+        values::ValueBase* pValue = cells.Value(KIND_TEXT, "gone soon");
+        TableItem* pItem = cells.Cell(pValue);
+        ModifyObserver observer;
+        pItem->SetObserver(&observer);
+        cells.Delete(pValue);
+        QCOMPARE(pItem->GetValue(), static_cast<values::ValueBase*>(nullptr));
+        QCOMPARE(pItem->text(), QStringLiteral("gone soon"));
+        QVERIFY(!pItem->IsModified());
+        QVERIFY(observer.m_listCalls.isEmpty());
+        QCOMPARE(pItem->createEditor(), static_cast<QWidget*>(nullptr));
+        cells.m_table.removeRow(0);
+    }
+
+    // The modification observer hears every SetbModified, also one that changes nothing.
+    void modifiedReporting_data()
+    {
+        QTest::addColumn<QList<bool>>("sets");
+        QTest::addColumn<bool>("observed");
+        QTest::newRow("false on unmodified") << QList<bool>{false} << true;
+        QTest::newRow("true twice") << QList<bool>{true, true} << true;
+        QTest::newRow("true then false") << QList<bool>{true, false} << true;
+        QTest::newRow("no observer") << QList<bool>{true} << false;
+    }
+    void modifiedReporting()
+    {
+        QFETCH(QList<bool>, sets);
+        QFETCH(bool, observed);
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(KIND_INT));
+        ModifyObserver observer;
+        pItem->SetObserver(observed ? &observer : nullptr);
+        for (bool b : sets)
+            pItem->SetbModified(b);
+        QCOMPARE(observer.m_listCalls, observed ? sets : QList<bool>{});
+        QCOMPARE(pItem->IsModified(), sets.last());
+    }
+
+    // The editor of each kind of cell: a frequency line edit for hertz, none for other
+    // floating-point units, the value editor of its kind otherwise; all on the viewport.
+    void editorPerKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("frequency") << int(KIND_FREQUENCY) << "VCLineEdit";
+        QTest::newRow("other unit") << int(KIND_GAIN) << "";
+        QTest::newRow("bool") << int(KIND_BOOL) << "VCComboBool";
+        QTest::newRow("selection") << int(KIND_SELECTION) << "VCComboSel";
+        QTest::newRow("int") << int(KIND_INT) << "VCSpinInt";
+        QTest::newRow("text") << int(KIND_TEXT) << "VCLineEdit";
+    }
+    void editorPerKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, className);
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(kind));
+        QWidget* pEditor = pItem->createEditor();
+        if (className.isEmpty())
+        {
+            QCOMPARE(pEditor, static_cast<QWidget*>(nullptr));
+            return;
+        }
+        QVERIFY(pEditor);
+        QVERIFY(pEditor->inherits(className.toLatin1().constData()));
+        QCOMPARE(pEditor->parentWidget(), cells.m_table.viewport());
+        QVERIFY(pEditor->isEnabled());
+        if (kind == KIND_FREQUENCY)
+        {
+            auto* pEdit = static_cast<VCLineEdit*>(pEditor);
+            QCOMPARE(pEdit->GetType(), int(VCLineEdit::TYPE_FREQUENCY));
+            QCOMPARE(pEdit->GetValueBase(), pItem->GetValue());
+            QVERIFY(!pEdit->isReadOnly());
+        }
+        delete pEditor;
+    }
+
+    // The operator double-clicks a frequency cell, types a new frequency and presses Return:
+    // the value changes and the cell shows it; refused text leaves the value alone.
+    void editingAFrequencyCell_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("hertz");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("megahertz") << "101 MHz" << 101e6 << "101.000000 MHz";
+        QTest::newRow("kilohertz") << "7100 k" << 7.1e6 << "7.100000 MHz";
+        QTest::newRow("refused") << "later" << 100e6 << "100.000000 MHz";
+    }
+    void editingAFrequencyCell()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, hertz);
+        QFETCH(QString, text);
+        Cells cells;
+        auto* pValue = static_cast<values::ValueDouble*>(cells.Value(KIND_FREQUENCY, "100000000"));
+        TableItem* pItem = cells.Cell(pValue, 1, 1);
+        CellDelegate delegate(&cells.m_table);
+        cells.m_table.setItemDelegate(&delegate);
+        cells.m_table.resize(400, 200);
+        cells.m_table.show();
+        QVERIFY(QTest::qWaitForWindowActive(&cells.m_table));
+        const QPoint center = cells.m_table.visualItemRect(pItem).center();
+        QTest::mouseClick(cells.m_table.viewport(), Qt::LeftButton, Qt::NoModifier, center);
+        QTest::mouseDClick(cells.m_table.viewport(), Qt::LeftButton, Qt::NoModifier, center);
+        QTRY_VERIFY(qobject_cast<VCLineEdit*>(QApplication::focusWidget()));
+        auto* pEdit = qobject_cast<VCLineEdit*>(QApplication::focusWidget());
+        pEdit->selectAll();
+        QTest::keyClicks(pEdit, typed);
+        QTest::keyClick(pEdit, Qt::Key_Return);
+        QCOMPARE(pValue->GetValue(), hertz);
+        QCOMPARE(pItem->text(), text);
+        QCOMPARE(pItem->IsModified(), hertz != 100e6);
+        cells.m_table.setItemDelegate(nullptr);
+    }
+
+    // The check box of a boolean cell, pixel for pixel, centred on its background.
+    void checkBoxPainting_data()
+    {
+        QTest::addColumn<bool>("value");
+        QTest::addColumn<bool>("selected");
+        QTest::newRow("unticked") << false << false;
+        QTest::newRow("ticked") << true << false;
+        QTest::newRow("ticked, selected") << true << true;
+        QTest::newRow("unticked, selected") << false << true;
+    }
+    void checkBoxPainting()
+    {
+        QFETCH(bool, value);
+        QFETCH(bool, selected);
+        static const char* const s_unticked[] = {
+            "............", ".aaaaaaaaaab", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb",
+            ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".bbbbbbbbbbb"};
+        static const char* const s_ticked[] = {
+            "............", ".aaaaaaaaaab", ".acccccccccb", ".acccccccdcb", ".accccccddcb", ".acdcccdddcb",
+            ".acddcdddccb", ".acdddddcccb", ".accdddccccb", ".acccdcccccb", ".acccccccccb", ".bbbbbbbbbbb"};
+        const QHash<char, QRgb> hashColours{{'a', qRgb(0x40, 0x40, 0x40)},
+                                            {'.', qRgb(0x80, 0x80, 0x80)},
+                                            {'c', qRgb(0xd4, 0xd0, 0xc8)},
+                                            {'b', qRgb(0xe9, 0xe5, 0xdc)},
+                                            {'d', qRgb(0, 0, 0)}};
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(KIND_BOOL, value ? "true" : "false"));
+        QImage image(21, 17, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        pItem->paint(&painter, QRect(100, 100, 21, 17), selected);
+        const QPalette palette;
+        QCOMPARE(painter.pen().color(), palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter.end();
+
+        const QRgb background = palette.color(selected ? QPalette::Highlight : QPalette::Base).rgb();
+        QCOMPARE(image.pixel(0, 0), background);
+        QCOMPARE(image.pixel(20, 16), background);
+        const char* const* ppRows = value ? s_ticked : s_unticked;
+        const int nLeft = (21 - 12) / 2;
+        const int nTop = (17 - 12) / 2;
+        for (int y = 0; y < 12; ++y)
+        {
+            for (int x = 0; x < 12; ++x)
+                QCOMPARE(image.pixel(nLeft + x, nTop + y), hashColours.value(ppRows[y][x]));
+        }
+        QCOMPARE(image.pixel(nLeft - 1, nTop), background);
+        QCOMPARE(image.pixel(nLeft + 12, nTop + 11), background);
+    }
+
+    // Only boolean cells paint.
+    void paintingOtherKindsDrawsNothing()
+    {
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(KIND_TEXT, "x"));
+        QImage image(20, 20, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        pItem->paint(&painter, QRect(0, 0, 20, 20), true);
+        painter.end();
+        for (int y = 0; y < 20; ++y)
+        {
+            for (int x = 0; x < 20; ++x)
+                QCOMPARE(image.pixel(x, y), QColor(Qt::magenta).rgb());
+        }
+    }
+
+    // The item answers the meta-object cast for each of its bases by name.
+    void castNames_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("TableItem") << QByteArray("TableItem") << true;
+        QTest::newRow("QTableWidgetItem") << QByteArray("QTableWidgetItem") << true;
+        QTest::newRow("IObserver") << QByteArray("IObserver") << true;
+        QTest::newRow("values::KVModifier") << QByteArray("values::KVModifier") << true;
+        QTest::newRow("AliasMapClient") << QByteArray("AliasMapClient") << true;
+        QTest::newRow("QObject") << QByteArray("QObject") << true;
+        QTest::newRow("Table") << QByteArray("Table") << false;
+    }
+    void castNames()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, answers);
+        Cells cells;
+        TableItem* pItem = cells.Cell(cells.Value(KIND_TEXT));
+        QCOMPARE(pItem->qt_metacast(name.constData()) != nullptr, answers);
+        QCOMPARE(static_cast<IObserver*>(pItem->qt_metacast("IObserver")), static_cast<IObserver*>(pItem));
+    }
+};
+
+QTEST_MAIN(TestTableItem)
+#include "tst_tableitem.moc"
