@@ -7,6 +7,7 @@
 #include "oskevo/dynamicrulesmap.h"
 #include "oskevo/node.h"
 #include "oskevo/valueselection.h"
+#include "oskevo/vttransaction.h"
 
 namespace DravinelDefinition
 {
@@ -166,7 +167,10 @@ values::Node* TableRules::CreateChild(values::Node* pTarget, const values::Value
     }
 
     const ChildRule* pChild = m_rule.FindChild(pDescriptor);
-    if (!IsAddAllowed(pTarget, pDescriptor) || (pChild->bUnique && pTarget->GetChildNode(pDescriptor)))
+    if (!IsAddAllowed(pTarget, pDescriptor))
+        return nullptr;
+    values::Node* pExisting = pChild->bUnique ? pTarget->GetChildNode(pDescriptor) : nullptr;
+    if (pExisting && pExisting->GetChildCount() > 0)
         return nullptr;
 
     values::Node* pNode = NodeFactory::Build(pDescriptor, NewChildName(pTarget, *pChild));
@@ -181,8 +185,17 @@ values::Node* TableRules::CreateChild(values::Node* pTarget, const values::Value
         }
     }
     ApplyDeviceType(pNode, m_pDefinition->GetType());
-    pTarget->AddItem(pNode, pOriginator);
-    return pNode;
+    if (!pExisting)
+    {
+        pTarget->AddItem(pNode, pOriginator);
+        return pNode;
+    }
+    // A bare node made by path (e.g. "<job node>/Dcd") takes what a new one would have.
+    values::VtTransaction transaction;
+    while (pNode->GetChildCount() > 0)
+        pExisting->AddItem(pNode->TakeItem(pNode->GetTreeItems().front()), pOriginator);
+    delete pNode;
+    return pExisting;
 }
 
 } // namespace DravinelDefinition

@@ -36,7 +36,9 @@ public:
     // refused and left where it is.
     values::Node* AddNode(values::Node* pTarget, values::Node* pNode, IObserver* pOriginator) override;
     // The new child gets its attribute child, values at their defaults, its fixed and default
-    // children, and the device type of this definition in its DevType/DcdType values.
+    // children, and the device type of this definition in its DevType/DcdType values. Null when
+    // the type may not stand here, or is unique and there already; an existing unique child
+    // that is still bare (no items, e.g. made by path) is given all that instead and answered.
     values::Node* CreateChild(values::Node* pTarget, const values::ValueDescriptor* pDescriptor,
                               IObserver* pOriginator) override;
     bool IsUnique(const values::ValueDescriptor* pDescriptor) const override;

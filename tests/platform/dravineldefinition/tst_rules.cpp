@@ -44,6 +44,7 @@ private slots:
     void createChild();
     void createChildRefused_data();
     void createChildRefused();
+    void createChildFillsABareUniqueNode();
     void createChildRoutesListEntries_data();
     void createChildRoutesListEntries();
     void addNode_data();
@@ -327,6 +328,28 @@ void TestRules::createChildRefused()
     QCOMPARE(Signature(pParent), sBefore);
     QCOMPARE(children.Count(), 0);
     QVERIFY(!pRules->CreateChild(nullptr, Descriptor(child), nullptr));
+}
+
+void TestRules::createChildFillsABareUniqueNode()
+{
+    // A job panel makes "<offline node>/Dcd" by path and then asks the job root's rules for the job.
+    auto pRoot = NewRoot();
+    auto* pOffline = new values::Node(QStringLiteral("Offline"));
+    pRoot->AddItem(pOffline);
+    auto* pBare = new values::Node(QStringLiteral("Dcd"), &g_vdNodeDcd);
+    pOffline->AddItem(pBare);
+    CodeCounter children(values::CC_CHILDREN);
+    pBare->AddObserver(&children);
+
+    values::IDynamicRules* pRules = Rules(VUHF, &g_vdNodeJobRoot);
+    QCOMPARE(pRules->CreateChild(pOffline, &g_vdNodeDcd, nullptr), pBare);
+    pBare->DeleteObserver(&children);
+    QCOMPARE(Signature(pOffline), QStringLiteral("Offline[Dcd[DcdAttr,Dcs[DcsAttr,Fds]]]"));
+    QCOMPARE(children.Count(), 1);
+    QCOMPARE(static_cast<values::ValueSelection*>(pBare->GetValue("DcdAttr/DcdType"))->GetCurrentKey(), VUHF);
+    // Once it holds something it is a job of its own and stays as it is.
+    QVERIFY(!pRules->CreateChild(pOffline, &g_vdNodeDcd, nullptr));
+    QCOMPARE(pOffline->GetChildCount(), 1);
 }
 
 void TestRules::createChildRoutesListEntries_data()
