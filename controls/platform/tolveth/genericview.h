@@ -37,7 +37,8 @@ public:
     void SetAliasMap(IAliasMap* pAliasMap) override;
 
     GenericViewCtrl* GetCtrl() const { return m_pCtrl; }
-    // The layout that holds the rows (a controller adds its row layouts here).
+    // The layout that holds the rows (a controller adds its row layouts here). It lies in a
+    // scroll area; widgets made on the view move into it when their rows are added.
     QVBoxLayout* GetFormLayout() const { return m_pFormLayout; }
 
 protected:

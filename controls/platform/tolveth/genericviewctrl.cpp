@@ -6,6 +6,7 @@
 #include "tolveth/genericviewitem.h"
 
 #include <QLayout>
+#include <QSet>
 #include <QVBoxLayout>
 #include <vector>
 
@@ -206,22 +207,33 @@ void GenericViewCtrl::ArrangeRows()
     QVBoxLayout* pLayout = GetLayout();
     if (!pLayout || !m_pNode)
         return;
-    int nTarget = 0;
+    std::vector<QLayout*> vecWanted;
+    QSet<QLayout*> setRows;
     for (values::TreeItem* pChild : m_pNode->GetTreeItems())
     {
         GenericViewItem* pItem = GetViewItem(pChild);
         QLayout* pRow = pItem ? pItem->GetRowLayout() : nullptr;
-        if (!pRow)
-            continue;
-        const int nIndex = pLayout->indexOf(pRow);
-        if (nIndex < 0)
-            continue; // not one of the form's rows
-        if (nIndex != nTarget)
+        if (pRow && pRow->parent() == pLayout)
         {
-            pLayout->removeItem(pRow);
-            pRow->setParent(nullptr); // insertLayout adopts only layouts without a parent
-            pLayout->insertLayout(nTarget, pRow);
+            vecWanted.push_back(pRow);
+            setRows.insert(pRow);
         }
-        ++nTarget;
     }
+    // One pass to see whether the rows already stand in that order (the usual case).
+    std::vector<QLayout*> vecShown;
+    for (int i = 0; i < pLayout->count(); ++i)
+    {
+        QLayout* pRow = pLayout->itemAt(i)->layout();
+        if (pRow && setRows.contains(pRow))
+            vecShown.push_back(pRow);
+    }
+    if (vecShown == vecWanted)
+        return;
+    for (QLayout* pRow : vecWanted)
+    {
+        pLayout->removeItem(pRow);
+        pRow->setParent(nullptr); // insertLayout adopts only layouts without a parent
+    }
+    for (size_t i = 0; i < vecWanted.size(); ++i)
+        pLayout->insertLayout(int(i), vecWanted[i]);
 }

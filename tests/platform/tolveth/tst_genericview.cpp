@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -500,11 +502,21 @@ private slots:
         QCOMPARE(m_recorder.m_vecReports.back(), true);
     }
 
-    void formOffersNoMenuCommands()
+    // A node with more values than the display area can hold scrolls instead of squeezing.
+    void manyValuesScroll()
     {
-        QVERIFY(m_pView->GetMenuCommandList().empty());
-        m_pView->OnCommand(0); // ignored
-        QCOMPARE(LabelsInOrder(m_pView).size(), 7);
+        m_pNode->DeleteChildren();
+        for (int i = 0; i < 60; ++i)
+            m_pNode->AddItem(g_vdFrmExtraA.CreateItem(QStringLiteral("Row%1").arg(i)));
+        m_pWindow->resize(600, 300);
+        QScrollArea* pScroll = m_pView->findChild<QScrollArea*>();
+        QVERIFY(pScroll);
+        QTRY_VERIFY(pScroll->verticalScrollBar()->maximum() > 0);
+        QWidget* pLast = m_pView->findChild<QWidget*>(QStringLiteral("Row59"));
+        QVERIFY(pLast);
+        QVERIFY(pLast->height() >= pLast->minimumSizeHint().height());
+        pScroll->ensureWidgetVisible(pLast);
+        QVERIFY(pScroll->verticalScrollBar()->value() > 0);
     }
 
     void viewWithoutNode()

@@ -16,7 +16,6 @@
 #include "wendrisk/vcnumericfloatspin.h"
 #include "wendrisk/vcspinint.h"
 
-#include <QLineEdit>
 #include <QtTest>
 #include <memory>
 
@@ -68,18 +67,6 @@ const ValueDescriptor g_vdTipManySel =
 const ValueDescriptor* DescriptorByName(const QString& sName)
 {
     return ValueDescriptor::Find(sName);
-}
-
-// The text an editor shows for its value.
-QString ShownText(QWidget* pEditor)
-{
-    if (QComboBox* pCombo = qobject_cast<QComboBox*>(pEditor))
-        return pCombo->currentText();
-    if (QAbstractSpinBox* pSpin = qobject_cast<QAbstractSpinBox*>(pEditor))
-        return pSpin->text();
-    if (QLineEdit* pEdit = qobject_cast<QLineEdit*>(pEditor))
-        return pEdit->text();
-    return QString();
 }
 
 } // namespace
@@ -157,75 +144,6 @@ private slots:
     {
         QCOMPARE(VCFactory::Create(nullptr, m_pParent.get()), static_cast<QWidget*>(nullptr));
         QVERIFY(!VCFactory::IsDateTime(nullptr));
-    }
-
-    // The factory's editors write what the operator chose and follow changes made elsewhere.
-    void editorWritesAndFollows_data()
-    {
-        QTest::addColumn<QString>("descriptor");
-        QTest::addColumn<QString>("typed");      // typed text, or "key:Down" for combo boxes
-        QTest::addColumn<QString>("afterTyped"); // value text after the operator's input
-        QTest::addColumn<QString>("setElsewhere");
-        QTest::addColumn<QString>("shownAfter"); // what the editor shows then
-
-        QTest::newRow("bool") << "FacBool"
-                              << "key:Up"
-                              << "false"
-                              << "true"
-                              << "YES";
-        QTest::newRow("selection") << "FacSel"
-                                   << "key:Down"
-                                   << "USB"
-                                   << "AM"
-                                   << "AM";
-        QTest::newRow("int") << "FacInt"
-                             << "12"
-                             << "12"
-                             << "-3"
-                             << "-3 dB";
-        QTest::newRow("frequency") << "FacFreq"
-                                   << "2.5 MHz"
-                                   << "2500000"
-                                   << "433920000"
-                                   << "433.92 MHz";
-        QTest::newRow("text") << "FacText"
-                              << "world"
-                              << "world"
-                              << "elsewhere"
-                              << "elsewhere";
-    }
-    void editorWritesAndFollows()
-    {
-        QFETCH(QString, descriptor);
-        QFETCH(QString, typed);
-        QFETCH(QString, afterTyped);
-        QFETCH(QString, setElsewhere);
-        QFETCH(QString, shownAfter);
-
-        values::ValueBase* pValue = m_pNode->AddItem(DescriptorByName(descriptor)->CreateItem())->AsValue();
-        QWidget* pEditor = VCFactory::Create(pValue, m_pParent.get());
-        pEditor->show();
-        pEditor->activateWindow();
-        pEditor->setFocus();
-
-        if (typed.startsWith(QLatin1String("key:")))
-        {
-            QTest::keyClick(pEditor, typed.endsWith(QLatin1String("Up")) ? Qt::Key_Up : Qt::Key_Down);
-        }
-        else
-        {
-            QWidget* pTarget = pEditor;
-            if (QAbstractSpinBox* pSpin = qobject_cast<QAbstractSpinBox*>(pEditor))
-                pSpin->selectAll();
-            else if (QLineEdit* pEdit = qobject_cast<QLineEdit*>(pEditor))
-                pEdit->selectAll();
-            QTest::keyClicks(pTarget, typed);
-            QTest::keyClick(pTarget, Qt::Key_Return);
-        }
-        QCOMPARE(pValue->GetAsString(), afterTyped);
-
-        QVERIFY(pValue->SetAsString(setElsewhere));
-        QCOMPARE(ShownText(pEditor), shownAfter);
     }
 
     void tooltip_data()
