@@ -237,8 +237,13 @@ void TreeViewBaseCtrl::UpdateChildItems(TreeViewItem* pParent, bool bRecursive)
 
     // Items of nodes that left (moved away or hidden now) go; a node moved elsewhere gets a
     // new item there when its new parent catches up.
-    const QSet<QTreeWidgetItem*> setWanted(vecWanted.begin(), vecWanted.end());
-    for (int nIndex = pLvi->childCount() - 1; nIndex >= 0; --nIndex)
+    int nWantedHere = 0;
+    for (QTreeWidgetItem* pWanted : vecWanted)
+        nWantedHere += pWanted->parent() == pLvi ? 1 : 0;
+    const bool bExtras = nWantedHere < pLvi->childCount();
+    const QSet<QTreeWidgetItem*> setWanted =
+        bExtras ? QSet<QTreeWidgetItem*>(vecWanted.begin(), vecWanted.end()) : QSet<QTreeWidgetItem*>();
+    for (int nIndex = bExtras ? pLvi->childCount() - 1 : -1; nIndex >= 0; --nIndex)
     {
         QTreeWidgetItem* pChildLvi = pLvi->child(nIndex);
         if (setWanted.contains(pChildLvi))
