@@ -8,6 +8,7 @@
 #include <QSet>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace values
@@ -215,16 +216,18 @@ TreeItem* Node::AddItemInternal(TreeItem* pItem, IObserver* pOriginator, int nIn
         // Null, being deleted, or it would contain itself: refused, the item stays as it was.
         return nullptr;
     }
-    // One CC_CHILDREN per node for the steps below.
-    VtTransaction transaction;
-    std::shared_ptr<const bool> spAlive = GetAliveFlag();
-    std::shared_ptr<const bool> spItemAlive = pItem->GetAliveFlag();
-
     TreeItem* pClash = m_hashByName.value(pItem->m_sName, nullptr);
     if (pClash == pItem)
         pClash = nullptr; // moving within this node
+    // One CC_CHILDREN per node when more than one step changes nodes; a plain append (the
+    // common case, done by the ten thousand when lists are built) needs no bracket.
+    std::optional<VtTransaction> transaction;
+    if ((pClash && !bUnique) || pItem->m_pParent)
+        transaction.emplace();
     if (pClash && !bUnique)
     {
+        std::shared_ptr<const bool> spAlive = GetAliveFlag();
+        std::shared_ptr<const bool> spItemAlive = pItem->GetAliveFlag();
         // The new item takes the place of the one it replaces.
         if (nIndex < 0)
             nIndex = IndexOf(pClash);

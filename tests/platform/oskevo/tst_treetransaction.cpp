@@ -182,7 +182,7 @@ void TestTreeTransaction::changesMadeWhileTellingAreTold()
         root.GetNode(QStringLiteral("A"))->AddItem(new Node(QStringLiteral("a")));
         root.GetNode(QStringLiteral("D"))->AddItem(new Node(QStringLiteral("d")));
     }
-    QCOMPARE(listLog.join(QLatin1Char(' ')), QStringLiteral("A:16 D:18 B:16 C:16"));
+    QCOMPARE(listLog.join(QLatin1Char(' ')), QStringLiteral("A:16 B:16 D:18 C:16"));
     QVERIFY(!VtTransaction::IsOpen());
 }
 
