@@ -243,9 +243,13 @@ TreeItem* Node::AddItemInternal(TreeItem* pItem, IObserver* pOriginator, int nIn
         if (pOldParent != this)
             pOldParent->NotifyChildrenChanged(pOriginator);
     }
-    if (bUnique && m_hashByName.contains(pItem->m_sName))
+    const bool bRenamed = bUnique && m_hashByName.contains(pItem->m_sName);
+    if (bRenamed)
         pItem->m_sName = MakeUniqueName(pItem->m_sName);
     Link(pItem, nIndex);
+    // Whoever already shows a moved item learns its new name.
+    if (bRenamed && pItem->CountObservers() > 0)
+        pItem->NotifyObservers(CC_NAME, pOriginator);
     NotifyChildrenChanged(pOriginator);
     return pItem;
 }

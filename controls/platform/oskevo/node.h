@@ -31,15 +31,21 @@ public:
     TreeItem* GetChildValueItem(const QString& sName) const; // any child item of that name
     std::vector<Node*> GetChildNodes(const ValueDescriptor* pDescriptor) const;
 
-    // Takes ownership and appends (or inserts before nIndex). A sibling of the same name is
-    // deleted first and the new item takes its place. An item that is still in a tree is
-    // first taken out of it. Returns the item.
+    // Takes ownership and appends (or inserts before nIndex, counted after any replaced
+    // sibling left). A sibling of the same name is deleted first and the new item takes its
+    // place. An item that is still in a tree is first taken out of it. Returns the item, or
+    // null when refused: a null item, one that would contain this node, or either of them
+    // being deleted; the item then stays as it was and its owner keeps it.
     TreeItem* AddItem(TreeItem* pItem, IObserver* pOriginator = nullptr, int nIndex = -1);
-    // As AddItem, but a name clash gives the new item a fresh name ("Name_1", "Name_2", ...).
+    // As AddItem, but a name clash gives the new item a fresh name ("Name_1", "Name_2", ...;
+    // an item that already has observers is told CC_NAME).
     TreeItem* AddItemUnique(TreeItem* pItem, IObserver* pOriginator = nullptr, int nIndex = -1);
-    // Removes the child from this node without deleting it; the caller owns it then.
+    // Removes the child from this node without deleting it; the caller owns it then. Null
+    // when it is no child or is being deleted.
     TreeItem* TakeItem(TreeItem* pItem, IObserver* pOriginator = nullptr);
-    // Deletes one child (with the deletion notices) / all children.
+    // Deletes one child (with the deletion notices) / all children. The deletion notices
+    // reach every observer, the originator too (it must let go as well); only the change
+    // notice of this node skips it. A child already being deleted is left to that.
     void DeleteItem(TreeItem* pItem, IObserver* pOriginator = nullptr);
     void DeleteChildren(IObserver* pOriginator = nullptr);
     // Puts the children into the given order (a permutation of the current children).
@@ -51,7 +57,9 @@ public:
     // Appends a deep copy of pChild (name made unique); returns the copy.
     Node* CopyChildNode(const Node* pChild, IObserver* pOriginator = nullptr);
     // Merges pSource into this node: values of pSource set the text of same-named values
-    // here (or are copied in when missing); child nodes merge recursively by name.
+    // here (or are copied in when missing); child nodes merge recursively by name. A text a
+    // value here refuses leaves it as it is; an item of the other kind (node or value) is
+    // replaced by a copy of the source's. The source is never changed, wherever it lies.
     void Merge(const Node* pSource, IObserver* pOriginator = nullptr);
     void MergeChildren(const Node* pSource, IObserver* pOriginator = nullptr) { Merge(pSource, pOriginator); }
 

@@ -49,6 +49,7 @@ private slots:
     void addItemUnique_data();
     void addItemUnique();
     void addItemUniqueManyStaysDistinct();
+    void movedItemRenamedUniqueTellsItsObservers();
     void addItemReplacesSibling_data();
     void addItemReplacesSibling();
     void addItemMoves_data();
@@ -327,6 +328,18 @@ void TestTree::addItemUniqueManyStaysDistinct()
         setNames.insert(pItem->GetName());
     QCOMPARE(setNames.size(), 600);
     QCOMPARE(node.GetChildCount(), 600);
+}
+
+void TestTree::movedItemRenamedUniqueTellsItsObservers()
+{
+    Node root{QString()};
+    ValueTreeText::Build(&root, QStringLiteral("A{x=1} B{x=2}"));
+    TreeItem* pX = root.GetItem(QStringLiteral("A/x"));
+    RecordingObserver observer(QStringLiteral("x"));
+    observer.Observe(pX);
+    QCOMPARE(root.GetNode(QStringLiteral("B"))->AddItemUnique(pX), pX);
+    QCOMPARE(ValueTreeText::Dump(&root), QStringLiteral("A{} B{x=2 x_1=1}"));
+    QCOMPARE(observer.Codes(), QList<int>{CC_NAME});
 }
 
 void TestTree::addItemReplacesSibling_data()
