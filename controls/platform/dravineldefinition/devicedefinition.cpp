@@ -112,7 +112,7 @@ int DeviceDefinition::Prepare(bool bReport)
     int nRepairs = 0;
     {
         values::VtTransaction transaction;
-        nRepairs = NodeFactory::CompleteTree(pDcd, nullptr, &listAdded);
+        nRepairs = NodeFactory::CompleteTree(pDcd, nullptr, bReport ? &listAdded : nullptr);
     }
     if (bReport)
     {
