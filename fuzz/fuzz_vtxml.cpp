@@ -22,8 +22,8 @@ namespace
 // Descriptors the seed documents name, so that typed nodes and values are reached.
 const ValueDescriptor g_vdFuzzGroup = ValueDescriptor::NodeType("FuzzGroup", "/FuzzGroup");
 const ValueDescriptor g_vdFuzzInt = ValueDescriptor::Int("FuzzInt", "/FuzzInt", 0, "", -1000, 1000);
-const ValueDescriptor g_vdFuzzDouble = ValueDescriptor::Double("FuzzDouble", "/FuzzDouble", 0.0, "Hz", 1.0, 0,
-                                                               -1e300, 1e300);
+const ValueDescriptor g_vdFuzzDouble =
+    ValueDescriptor::Double("FuzzDouble", "/FuzzDouble", 0.0, "Hz", 1.0, 0, -1e300, 1e300);
 const ValueDescriptor g_vdFuzzString = ValueDescriptor::String("FuzzString", "/FuzzString", "");
 const ValueDescriptor g_vdFuzzBool = ValueDescriptor::Bool("FuzzBool", "/FuzzBool", false);
 const ValueDescriptor g_vdFuzzSelection = ValueDescriptor::Selection(

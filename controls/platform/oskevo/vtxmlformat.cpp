@@ -41,36 +41,91 @@ bool ToAscii(const QString& sText, std::string& sAscii)
 
 } // namespace
 
-QString VtXmlFormat::KindName(ValueDescriptor::Kind eKind)
+const QString& VtXmlFormat::ElementName(Element eElement)
 {
-    switch (eKind)
-    {
-    case ValueDescriptor::KIND_INT:
-        return QStringLiteral("int");
-    case ValueDescriptor::KIND_DOUBLE:
-        return QStringLiteral("double");
-    case ValueDescriptor::KIND_STRING:
-        return QStringLiteral("string");
-    case ValueDescriptor::KIND_BOOL:
-        return QStringLiteral("bool");
-    case ValueDescriptor::KIND_SELECTION:
-        return QStringLiteral("selection");
-    case ValueDescriptor::KIND_NODE:
-        break;
-    }
-    return QString();
+    static const QString s_asNames[ELEMENT_COUNT] = {QStringLiteral("Vt"), QStringLiteral("Node"),
+                                                     QStringLiteral("Value"), QStringLiteral("Entry")};
+    return s_asNames[eElement];
 }
 
-bool VtXmlFormat::KindFromName(const QString& sName, ValueDescriptor::Kind& eKind)
+const QString& VtXmlFormat::AttributeName(Attribute eAttribute)
 {
-    static const ValueDescriptor::Kind s_aeKinds[] = {
-        ValueDescriptor::KIND_INT, ValueDescriptor::KIND_DOUBLE, ValueDescriptor::KIND_STRING,
-        ValueDescriptor::KIND_BOOL, ValueDescriptor::KIND_SELECTION};
-    for (ValueDescriptor::Kind eCandidate : s_aeKinds)
+    static const QString s_asNames[ATTR_COUNT + 1] = {QStringLiteral("format"),
+                                                      QStringLiteral("version"),
+                                                      QStringLiteral("versionUtf16"),
+                                                      QStringLiteral("name"),
+                                                      QStringLiteral("nameUtf16"),
+                                                      QStringLiteral("type"),
+                                                      QStringLiteral("typeUtf16"),
+                                                      QStringLiteral("kind"),
+                                                      QStringLiteral("state"),
+                                                      QStringLiteral("value"),
+                                                      QStringLiteral("valueUtf16"),
+                                                      QStringLiteral("current"),
+                                                      QStringLiteral("number"),
+                                                      QStringLiteral("key"),
+                                                      QStringLiteral("text"),
+                                                      QStringLiteral("textBytes"),
+                                                      QString()};
+    return s_asNames[eAttribute];
+}
+
+VtXmlFormat::Attribute VtXmlFormat::FindAttribute(const QStringRef& sName)
+{
+    for (int i = 0; i < ATTR_COUNT; ++i)
     {
-        if (KindName(eCandidate) == sName)
+        if (sName == AttributeName(Attribute(i)))
+            return Attribute(i);
+    }
+    return ATTR_COUNT;
+}
+
+unsigned VtXmlFormat::AllowedAttributes(Element eElement)
+{
+    const auto bits = [](std::initializer_list<Attribute> list)
+    {
+        unsigned nMask = 0;
+        for (Attribute e : list)
+            nMask |= 1u << e;
+        return nMask;
+    };
+    switch (eElement)
+    {
+    case ELEMENT_ROOT:
+        return bits({ATTR_FORMAT, ATTR_VERSION, ATTR_VERSION_UTF16, ATTR_TEXT, ATTR_TEXT_BYTES});
+    case ELEMENT_NODE:
+        return bits({ATTR_NAME, ATTR_NAME_UTF16, ATTR_TYPE, ATTR_TYPE_UTF16, ATTR_TEXT, ATTR_TEXT_BYTES});
+    case ELEMENT_VALUE:
+        return bits({ATTR_NAME, ATTR_NAME_UTF16, ATTR_TYPE, ATTR_TYPE_UTF16, ATTR_KIND, ATTR_STATE,
+                     ATTR_VALUE, ATTR_VALUE_UTF16, ATTR_CURRENT});
+    case ELEMENT_ENTRY:
+        return bits({ATTR_NAME, ATTR_NAME_UTF16, ATTR_NUMBER, ATTR_KEY});
+    case ELEMENT_COUNT:
+        break;
+    }
+    return 0;
+}
+
+const QString& VtXmlFormat::KindName(ValueDescriptor::Kind eKind)
+{
+    static const QString s_asNames[] = {QString(),
+                                        QStringLiteral("int"),
+                                        QStringLiteral("double"),
+                                        QStringLiteral("string"),
+                                        QStringLiteral("bool"),
+                                        QStringLiteral("selection")};
+    static_assert(ValueDescriptor::KIND_NODE == 0 && ValueDescriptor::KIND_SELECTION == 5,
+                  "kinds in table order");
+    return s_asNames[eKind];
+}
+
+bool VtXmlFormat::KindFromName(const QStringRef& sName, ValueDescriptor::Kind& eKind)
+{
+    for (int i = ValueDescriptor::KIND_INT; i <= ValueDescriptor::KIND_SELECTION; ++i)
+    {
+        if (sName == KindName(ValueDescriptor::Kind(i)))
         {
-            eKind = eCandidate;
+            eKind = ValueDescriptor::Kind(i);
             return true;
         }
     }

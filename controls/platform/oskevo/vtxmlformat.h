@@ -23,30 +23,50 @@ class VtXmlFormat
 public:
     static const int s_nFormatVersion = 1;
 
-    static QLatin1String DocType() { return QLatin1String("<!DOCTYPE Vt>"); }
-    static QLatin1String RootElement() { return QLatin1String("Vt"); }
-    static QLatin1String NodeElement() { return QLatin1String("Node"); }
-    static QLatin1String ValueElement() { return QLatin1String("Value"); }
-    static QLatin1String EntryElement() { return QLatin1String("Entry"); }
+    enum Element
+    {
+        ELEMENT_ROOT, // "Vt"
+        ELEMENT_NODE,
+        ELEMENT_VALUE,
+        ELEMENT_ENTRY,
+        ELEMENT_COUNT,
+    };
+    // Each text attribute is directly followed by its "...Utf16" form.
+    enum Attribute
+    {
+        ATTR_FORMAT,
+        ATTR_VERSION,
+        ATTR_VERSION_UTF16,
+        ATTR_NAME,
+        ATTR_NAME_UTF16,
+        ATTR_TYPE,
+        ATTR_TYPE_UTF16,
+        ATTR_KIND,
+        ATTR_STATE,
+        ATTR_VALUE,
+        ATTR_VALUE_UTF16,
+        ATTR_CURRENT,
+        ATTR_NUMBER,
+        ATTR_KEY,
+        ATTR_TEXT,
+        ATTR_TEXT_BYTES,
+        ATTR_COUNT,
+    };
 
-    static QLatin1String FormatAttribute() { return QLatin1String("format"); }
-    static QLatin1String VersionAttribute() { return QLatin1String("version"); }
-    static QLatin1String NameAttribute() { return QLatin1String("name"); }
-    static QLatin1String TypeAttribute() { return QLatin1String("type"); }
-    static QLatin1String KindAttribute() { return QLatin1String("kind"); }
-    static QLatin1String StateAttribute() { return QLatin1String("state"); }
-    static QLatin1String ValueAttribute() { return QLatin1String("value"); }
-    static QLatin1String CurrentAttribute() { return QLatin1String("current"); }
-    static QLatin1String NumberAttribute() { return QLatin1String("number"); }
-    static QLatin1String KeyAttribute() { return QLatin1String("key"); }
-    static QLatin1String TextAttribute() { return QLatin1String("text"); }
-    static QLatin1String TextBytesAttribute() { return QLatin1String("textBytes"); }
-    static QString Utf16Attribute(const QString& sAttribute) { return sAttribute + QLatin1String("Utf16"); }
+    static QLatin1String DocType() { return QLatin1String("<!DOCTYPE Vt>"); }
+    // Names as shared strings, so that writing and comparing them allocates nothing.
+    static const QString& ElementName(Element eElement);
+    static const QString& AttributeName(Attribute eAttribute);
+    static Attribute Utf16Of(Attribute eText) { return Attribute(eText + 1); }
+    // ATTR_COUNT for a name that is none of ours.
+    static Attribute FindAttribute(const QStringRef& sName);
+    // The attributes each element may carry, as a mask of (1 << Attribute).
+    static unsigned AllowedAttributes(Element eElement);
 
     // "int", "double", "string", "bool", "selection"; empty for nodes.
-    static QString KindName(ValueDescriptor::Kind eKind);
+    static const QString& KindName(ValueDescriptor::Kind eKind);
     // False when the text names no value kind.
-    static bool KindFromName(const QString& sName, ValueDescriptor::Kind& eKind);
+    static bool KindFromName(const QStringRef& sName, ValueDescriptor::Kind& eKind);
 
     // Whether XML 1.0 can carry the text as it stands.
     static bool IsXmlSafe(const QString& sText);

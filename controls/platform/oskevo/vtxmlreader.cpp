@@ -112,7 +112,7 @@ void VtXmlReader::ReplaceContent(Node* pNode, Document& document)
 void VtXmlReader::ReadDtd()
 {
     QXmlStreamReader& xml = *m_pXml;
-    if (xml.dtdName() != VtXmlFormat::RootElement())
+    if (xml.dtdName() != VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_ROOT))
         Fail(QStringLiteral("the document type is %1, not Vt").arg(Quoted(xml.dtdName().toString())));
     // Declarations could expand entities without bound, external identifiers would load
     // other files: the document type stays bare.
@@ -129,17 +129,6 @@ void VtXmlReader::ReadStart()
     if (int(m_vecStack.size()) >= VtXml::s_nMaxDepth)
         Fail(QStringLiteral("elements are nested deeper than %1 levels").arg(VtXml::s_nMaxDepth));
     const QStringRef sElement = m_pXml->qualifiedName();
-    const QXmlStreamAttributes attributes = m_pXml->attributes();
-    m_pAttributes = &attributes;
-    for (const QXmlStreamAttribute& attribute : attributes)
-    {
-        if (attribute.value().size() > VtXml::s_nMaxAttributeLength)
-            Fail(QStringLiteral("the attribute \"%1\" has %2 characters, more than %3")
-                     .arg(attribute.qualifiedName().toString())
-                     .arg(attribute.value().size())
-                     .arg(VtXml::s_nMaxAttributeLength));
-    }
-
     const FrameType eParent = m_vecStack.empty() ? FRAME_ROOT : m_vecStack.back().eType;
     if (m_vecStack.empty())
     {
@@ -147,47 +136,77 @@ void VtXmlReader::ReadStart()
             Fail(QStringLiteral("a second root element"));
         if (!m_bDtd)
             Fail(QStringLiteral("the document type %1 is missing").arg(VtXmlFormat::DocType()));
-        if (sElement != VtXmlFormat::RootElement())
+        if (sElement != VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_ROOT))
             Fail(QStringLiteral("the root element is <%1>, not <Vt>").arg(sElement.toString()));
+        TakeAttributes(VtXmlFormat::ELEMENT_ROOT);
         ReadRoot();
     }
     else if (eParent == FRAME_ROOT || eParent == FRAME_NODE)
     {
         if (++m_nItems > VtXml::s_nMaxItems)
             Fail(QStringLiteral("more than %1 nodes, values and entries").arg(VtXml::s_nMaxItems));
-        if (sElement == VtXmlFormat::NodeElement())
+        if (sElement == VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_NODE))
+        {
+            TakeAttributes(VtXmlFormat::ELEMENT_NODE);
             ReadNode();
-        else if (sElement == VtXmlFormat::ValueElement())
+        }
+        else if (sElement == VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_VALUE))
+        {
+            TakeAttributes(VtXmlFormat::ELEMENT_VALUE);
             ReadValue();
+        }
         else
+        {
             Fail(QStringLiteral("unexpected element <%1> below \"%2\"")
                      .arg(sElement.toString(), ParentPath()));
+        }
     }
-    else if (eParent == FRAME_SELECTION && sElement == VtXmlFormat::EntryElement())
+    else if (eParent == FRAME_SELECTION && sElement == VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_ENTRY))
     {
         if (++m_nItems > VtXml::s_nMaxItems)
             Fail(QStringLiteral("more than %1 nodes, values and entries").arg(VtXml::s_nMaxItems));
+        TakeAttributes(VtXmlFormat::ELEMENT_ENTRY);
         ReadEntry();
     }
     else
     {
         Fail(QStringLiteral("unexpected element <%1> inside a value").arg(sElement.toString()));
     }
-    m_pAttributes = nullptr;
+}
+
+void VtXmlReader::TakeAttributes(VtXmlFormat::Element eElement)
+{
+    const unsigned nAllowed = VtXmlFormat::AllowedAttributes(eElement);
+    m_nPresent = 0;
+    // A const copy shares the reader's list; iterating a non-const one would detach it.
+    const QXmlStreamAttributes attributes = m_pXml->attributes();
+    for (const QXmlStreamAttribute& attribute : attributes)
+    {
+        const QStringRef sName = attribute.qualifiedName();
+        const VtXmlFormat::Attribute eAttribute = VtXmlFormat::FindAttribute(sName);
+        if (eAttribute == VtXmlFormat::ATTR_COUNT || (nAllowed & (1u << eAttribute)) == 0)
+            Fail(QStringLiteral("unexpected attribute \"%1\" in <%2>")
+                     .arg(sName.toString(), VtXmlFormat::ElementName(eElement)));
+        if (attribute.value().size() > VtXml::s_nMaxAttributeLength)
+            Fail(QStringLiteral("the attribute \"%1\" has %2 characters, more than %3")
+                     .arg(sName.toString())
+                     .arg(attribute.value().size())
+                     .arg(VtXml::s_nMaxAttributeLength));
+        m_asAttributes[eAttribute] = attribute.value();
+        m_nPresent |= 1u << eAttribute;
+    }
 }
 
 void VtXmlReader::ReadRoot()
 {
-    CheckAttributes({VtXmlFormat::FormatAttribute(), VtXmlFormat::VersionAttribute(),
-                     QLatin1String("versionUtf16"), VtXmlFormat::TextAttribute(),
-                     VtXmlFormat::TextBytesAttribute()});
-    QString sFormat;
-    Text(VtXmlFormat::FormatAttribute(), sFormat, true);
+    if (!Has(VtXmlFormat::ATTR_FORMAT))
+        FailMissing(VtXmlFormat::ATTR_FORMAT);
+    const QString sFormat = m_asAttributes[VtXmlFormat::ATTR_FORMAT].toString();
     if (sFormat != QString::number(VtXmlFormat::s_nFormatVersion))
         Fail(QStringLiteral("unknown format %1 (this program reads format %2)")
                  .arg(Quoted(sFormat))
                  .arg(VtXmlFormat::s_nFormatVersion));
-    m_document.bHasVersion = Text(VtXmlFormat::VersionAttribute(), m_document.sVersion, false);
+    m_document.bHasVersion = Text(VtXmlFormat::ATTR_VERSION, m_document.sVersion, false);
     Bytes(m_document.sText);
     m_bRoot = true;
     m_vecStack.push_back({FRAME_ROOT, nullptr});
@@ -197,11 +216,8 @@ void VtXmlReader::ReadRoot()
 
 void VtXmlReader::ReadNode()
 {
-    CheckAttributes({VtXmlFormat::NameAttribute(), QLatin1String("nameUtf16"), VtXmlFormat::TypeAttribute(),
-                     QLatin1String("typeUtf16"), VtXmlFormat::TextAttribute(),
-                     VtXmlFormat::TextBytesAttribute()});
     QString sName;
-    Text(VtXmlFormat::NameAttribute(), sName, true);
+    Text(VtXmlFormat::ATTR_NAME, sName, true);
     const ValueDescriptor* pDescriptor = Descriptor(true);
     std::string sText;
     Bytes(sText);
@@ -215,27 +231,24 @@ void VtXmlReader::ReadNode()
 
 void VtXmlReader::ReadValue()
 {
-    CheckAttributes({VtXmlFormat::NameAttribute(), QLatin1String("nameUtf16"), VtXmlFormat::TypeAttribute(),
-                     QLatin1String("typeUtf16"), VtXmlFormat::KindAttribute(), VtXmlFormat::StateAttribute(),
-                     VtXmlFormat::ValueAttribute(), QLatin1String("valueUtf16"),
-                     VtXmlFormat::CurrentAttribute()});
     QString sName;
-    Text(VtXmlFormat::NameAttribute(), sName, true);
-    QString sKind;
-    Text(VtXmlFormat::KindAttribute(), sKind, true);
+    Text(VtXmlFormat::ATTR_NAME, sName, true);
+    if (!Has(VtXmlFormat::ATTR_KIND))
+        FailMissing(VtXmlFormat::ATTR_KIND);
     ValueDescriptor::Kind eKind = ValueDescriptor::KIND_STRING;
-    if (!VtXmlFormat::KindFromName(sKind, eKind))
-        Fail(QStringLiteral("the value \"%1\" has the unknown kind %2").arg(sName, Quoted(sKind)));
+    if (!VtXmlFormat::KindFromName(m_asAttributes[VtXmlFormat::ATTR_KIND], eKind))
+        Fail(QStringLiteral("the value \"%1\" has the unknown kind %2")
+                 .arg(sName, Quoted(m_asAttributes[VtXmlFormat::ATTR_KIND].toString())));
+    const QString& sKind = VtXmlFormat::KindName(eKind);
     const ValueDescriptor* pDescriptor = Descriptor(false);
     if (pDescriptor && pDescriptor->GetKind() != eKind)
         Fail(QStringLiteral("the value \"%1\" is of kind %2, but its descriptor \"%3\" is of kind %4")
                  .arg(sName, sKind, pDescriptor->Name(), VtXmlFormat::KindName(pDescriptor->GetKind())));
     int nState = VS_NORMAL;
-    Int(VtXmlFormat::StateAttribute(), nState, false);
+    Int(VtXmlFormat::ATTR_STATE, nState, false);
 
     QString sText;
-    const bool bHasText =
-        Text(VtXmlFormat::ValueAttribute(), sText, eKind != ValueDescriptor::KIND_SELECTION);
+    const bool bHasText = Text(VtXmlFormat::ATTR_VALUE, sText, eKind != ValueDescriptor::KIND_SELECTION);
     if (eKind == ValueDescriptor::KIND_SELECTION)
     {
         m_pSelection.reset(new PendingSelection);
@@ -244,18 +257,19 @@ void VtXmlReader::ReadValue()
         m_pSelection->nState = nState;
         m_pSelection->bHasText = bHasText;
         m_pSelection->sText = sText;
-        Int(VtXmlFormat::CurrentAttribute(), m_pSelection->nCurrent, true);
+        Int(VtXmlFormat::ATTR_CURRENT, m_pSelection->nCurrent, true);
         m_vecStack.push_back({FRAME_SELECTION, nullptr});
         return;
     }
-    if (m_pAttributes->hasAttribute(VtXmlFormat::CurrentAttribute()))
+    if (Has(VtXmlFormat::ATTR_CURRENT))
         Fail(QStringLiteral("the value \"%1\" of kind %2 has no current entry").arg(sName, sKind));
 
-    const QString sRange =
-        pDescriptor ? QStringLiteral(" of the range [%1, %2] of descriptor \"%3\"")
-                          .arg(VtXmlFormat::FormatDouble(pDescriptor->Minimum()),
-                               VtXmlFormat::FormatDouble(pDescriptor->Maximum()), pDescriptor->Name())
-                    : QString();
+    const auto failRange = [&]
+    {
+        Fail(QStringLiteral("the value \"%1\" is %2, out of the range [%3, %4] of descriptor \"%5\"")
+                 .arg(sName, sText, VtXmlFormat::FormatDouble(pDescriptor->Minimum()),
+                      VtXmlFormat::FormatDouble(pDescriptor->Maximum()), pDescriptor->Name()));
+    };
     ValueBase* pValue = nullptr;
     bool bTaken = true;
     switch (eKind)
@@ -267,7 +281,7 @@ void VtXmlReader::ReadValue()
             Fail(QStringLiteral("the value \"%1\" has %2, which is no integer number")
                      .arg(sName, Quoted(sText)));
         if (pDescriptor && (nValue < pDescriptor->Minimum() || nValue > pDescriptor->Maximum()))
-            Fail(QStringLiteral("the value \"%1\" is %2, out%3").arg(sName, sText, sRange));
+            failRange();
         ValueInt* pInt = new ValueInt(sName, pDescriptor, nValue);
         bTaken = pInt->GetValue() == nValue;
         pValue = pInt;
@@ -280,7 +294,7 @@ void VtXmlReader::ReadValue()
             Fail(QStringLiteral("the value \"%1\" has %2, which is no finite floating-point number")
                      .arg(sName, Quoted(sText)));
         if (pDescriptor && (dValue < pDescriptor->Minimum() || dValue > pDescriptor->Maximum()))
-            Fail(QStringLiteral("the value \"%1\" is %2, out%3").arg(sName, sText, sRange));
+            failRange();
         ValueDouble* pDouble = new ValueDouble(sName, pDescriptor, dValue);
         bTaken = SameBits(pDouble->GetValue(), dValue);
         pValue = pDouble;
@@ -315,18 +329,18 @@ void VtXmlReader::ReadValue()
 
 void VtXmlReader::ReadEntry()
 {
-    CheckAttributes({VtXmlFormat::NameAttribute(), QLatin1String("nameUtf16"), VtXmlFormat::NumberAttribute(),
-                     VtXmlFormat::KeyAttribute()});
     QString sName;
-    Text(VtXmlFormat::NameAttribute(), sName, true);
+    Text(VtXmlFormat::ATTR_NAME, sName, true);
     QString sNumber;
-    Text(VtXmlFormat::NumberAttribute(), sNumber, true);
+    if (!Has(VtXmlFormat::ATTR_NUMBER))
+        FailMissing(VtXmlFormat::ATTR_NUMBER);
+    sNumber = m_asAttributes[VtXmlFormat::ATTR_NUMBER].toString();
     double dNumber = 0.0;
     if (!VtXmlFormat::ParseDouble(sNumber, dNumber))
         Fail(QStringLiteral("the entry \"%1\" has the number %2, which is no finite floating-point number")
                  .arg(sName, Quoted(sNumber)));
     int nKey = 0;
-    Int(VtXmlFormat::KeyAttribute(), nKey, true);
+    Int(VtXmlFormat::ATTR_KEY, nKey, true);
     m_pSelection->vecItems.emplace_back(sName, dNumber, nKey);
     m_vecStack.push_back({FRAME_VALUE, nullptr});
 }
@@ -380,79 +394,71 @@ void VtXmlReader::AddItem(TreeItem* pItem)
     parent.pNode->AddItem(pOwned.release());
 }
 
-void VtXmlReader::CheckAttributes(std::initializer_list<QLatin1String> listAllowed)
+bool VtXmlReader::Text(VtXmlFormat::Attribute eAttribute, QString& sText, bool bRequired)
 {
-    for (const QXmlStreamAttribute& attribute : *m_pAttributes)
-    {
-        const QStringRef sName = attribute.qualifiedName();
-        bool bAllowed = false;
-        for (const QLatin1String& sAllowed : listAllowed)
-            bAllowed = bAllowed || sName == sAllowed;
-        if (!bAllowed)
-            Fail(QStringLiteral("unexpected attribute \"%1\" in <%2>")
-                     .arg(sName.toString(), m_pXml->qualifiedName().toString()));
-    }
-}
-
-bool VtXmlReader::Text(const QString& sAttribute, QString& sText, bool bRequired)
-{
-    const QString sUtf16 = VtXmlFormat::Utf16Attribute(sAttribute);
-    const bool bPlain = m_pAttributes->hasAttribute(sAttribute);
-    const bool bHex = m_pAttributes->hasAttribute(sUtf16);
+    const VtXmlFormat::Attribute eUtf16 = VtXmlFormat::Utf16Of(eAttribute);
+    const bool bPlain = Has(eAttribute);
+    const bool bHex = Has(eUtf16);
     if (bPlain && bHex)
-        Fail(QStringLiteral("both \"%1\" and \"%2\" are given").arg(sAttribute, sUtf16));
+        Fail(QStringLiteral("both \"%1\" and \"%2\" are given")
+                 .arg(VtXmlFormat::AttributeName(eAttribute), VtXmlFormat::AttributeName(eUtf16)));
     if (bPlain)
     {
-        sText = m_pAttributes->value(sAttribute).toString();
+        sText = m_asAttributes[eAttribute].toString();
         return true;
     }
     if (bHex)
     {
-        if (!VtXmlFormat::FromUtf16Hex(m_pAttributes->value(sUtf16).toString(), sText))
-            Fail(QStringLiteral("\"%1\" is no sequence of four-digit hexadecimal numbers").arg(sUtf16));
+        if (!VtXmlFormat::FromUtf16Hex(m_asAttributes[eUtf16].toString(), sText))
+            Fail(QStringLiteral("\"%1\" is no sequence of four-digit hexadecimal numbers")
+                     .arg(VtXmlFormat::AttributeName(eUtf16)));
         return true;
     }
     if (bRequired)
-        Fail(QStringLiteral("the attribute \"%1\" is missing in <%2>")
-                 .arg(sAttribute, m_pXml->qualifiedName().toString()));
+        FailMissing(eAttribute);
     sText.clear();
     return false;
 }
 
 bool VtXmlReader::Bytes(std::string& sBytes)
 {
-    const bool bPlain = m_pAttributes->hasAttribute(VtXmlFormat::TextAttribute());
-    const bool bHex = m_pAttributes->hasAttribute(VtXmlFormat::TextBytesAttribute());
+    const bool bPlain = Has(VtXmlFormat::ATTR_TEXT);
+    const bool bHex = Has(VtXmlFormat::ATTR_TEXT_BYTES);
     if (bPlain && bHex)
         Fail(QStringLiteral("both \"text\" and \"textBytes\" are given"));
     if (bPlain)
-        sBytes = m_pAttributes->value(VtXmlFormat::TextAttribute()).toString().toStdString();
-    else if (bHex && !VtXmlFormat::FromByteHex(
-                         m_pAttributes->value(VtXmlFormat::TextBytesAttribute()).toString(), sBytes))
+        sBytes = m_asAttributes[VtXmlFormat::ATTR_TEXT].toString().toStdString();
+    else if (bHex &&
+             !VtXmlFormat::FromByteHex(m_asAttributes[VtXmlFormat::ATTR_TEXT_BYTES].toString(), sBytes))
         Fail(QStringLiteral("\"textBytes\" is no sequence of two-digit hexadecimal numbers"));
     return bPlain || bHex;
 }
 
-bool VtXmlReader::Int(const QString& sAttribute, int& nValue, bool bRequired)
+bool VtXmlReader::Int(VtXmlFormat::Attribute eAttribute, int& nValue, bool bRequired)
 {
-    if (!m_pAttributes->hasAttribute(sAttribute))
+    if (!Has(eAttribute))
     {
         if (bRequired)
-            Fail(QStringLiteral("the attribute \"%1\" is missing in <%2>")
-                     .arg(sAttribute, m_pXml->qualifiedName().toString()));
+            FailMissing(eAttribute);
         return false;
     }
-    const QString sText = m_pAttributes->value(sAttribute).toString();
+    const QString sText = m_asAttributes[eAttribute].toString();
     if (!VtXmlFormat::ParseInt(sText, nValue))
         Fail(QStringLiteral("the attribute \"%1\" is %2, which is no integer number")
-                 .arg(sAttribute, Quoted(sText)));
+                 .arg(VtXmlFormat::AttributeName(eAttribute), Quoted(sText)));
     return true;
+}
+
+void VtXmlReader::FailMissing(VtXmlFormat::Attribute eAttribute) const
+{
+    Fail(QStringLiteral("the attribute \"%1\" is missing in <%2>")
+             .arg(VtXmlFormat::AttributeName(eAttribute), m_pXml->qualifiedName().toString()));
 }
 
 const ValueDescriptor* VtXmlReader::Descriptor(bool bNode)
 {
     QString sType;
-    if (!Text(VtXmlFormat::TypeAttribute(), sType, false))
+    if (!Text(VtXmlFormat::ATTR_TYPE, sType, false))
         return bNode ? ValueDescriptor::GenericNode() : nullptr;
     const ValueDescriptor* pDescriptor = ValueDescriptor::Find(sType);
     if (!pDescriptor)

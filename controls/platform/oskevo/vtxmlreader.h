@@ -2,6 +2,7 @@
 
 #include "oskevo/selectionitem.h"
 #include "oskevo/valuedescriptor.h"
+#include "oskevo/vtxmlformat.h"
 
 #include <QSet>
 #include <QString>
@@ -88,10 +89,14 @@ private:
     void ReadValue();
     void ReadEntry();
     void AddItem(TreeItem* pItem);
-    void CheckAttributes(std::initializer_list<QLatin1String> listAllowed);
-    bool Text(const QString& sAttribute, QString& sText, bool bRequired);
+    // Sorts the attributes of the current element into m_asAttributes.
+    void TakeAttributes(VtXmlFormat::Element eElement);
+    bool Has(VtXmlFormat::Attribute eAttribute) const { return (m_nPresent & (1u << eAttribute)) != 0; }
+    // A text attribute in its plain or "...Utf16" form.
+    bool Text(VtXmlFormat::Attribute eAttribute, QString& sText, bool bRequired);
     bool Bytes(std::string& sBytes);
-    bool Int(const QString& sAttribute, int& nValue, bool bRequired);
+    bool Int(VtXmlFormat::Attribute eAttribute, int& nValue, bool bRequired);
+    [[noreturn]] void FailMissing(VtXmlFormat::Attribute eAttribute) const;
     const ValueDescriptor* Descriptor(bool bNode);
     QString ParentPath() const;
     [[noreturn]] void Fail(const QString& sWhy) const;
@@ -103,7 +108,8 @@ private:
     VersionCheck m_versionCheck;
 
     QXmlStreamReader* m_pXml = nullptr;
-    const QXmlStreamAttributes* m_pAttributes = nullptr;
+    QStringRef m_asAttributes[VtXmlFormat::ATTR_COUNT]; // valid while the element is current
+    unsigned m_nPresent = 0;
     Document m_document;
     QSet<QString> m_setTopNames;
     std::vector<Frame> m_vecStack;

@@ -52,10 +52,10 @@ void VtXmlWriter::BeginDocument(const QString* pVersion, const std::string* pTex
     m_xml.setAutoFormattingIndent(1);
     m_xml.writeStartDocument();
     m_xml.writeDTD(VtXmlFormat::DocType());
-    m_xml.writeStartElement(VtXmlFormat::RootElement());
-    m_xml.writeAttribute(VtXmlFormat::FormatAttribute(), QString::number(VtXmlFormat::s_nFormatVersion));
+    m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_ROOT));
+    WriteAttribute(VtXmlFormat::ATTR_FORMAT, QString::number(VtXmlFormat::s_nFormatVersion), nullptr);
     if (pVersion)
-        WriteText(VtXmlFormat::VersionAttribute(), *pVersion, nullptr);
+        WriteText(VtXmlFormat::ATTR_VERSION, *pVersion, nullptr);
     if (pText && !pText->empty())
         WriteBytes(*pText, nullptr);
 }
@@ -106,11 +106,11 @@ void VtXmlWriter::StartNode(const Node* pNode, int nDepth)
 {
     CheckDepth(nDepth, pNode);
     CountItem(pNode);
-    m_xml.writeStartElement(VtXmlFormat::NodeElement());
-    WriteText(VtXmlFormat::NameAttribute(), pNode->GetName(), pNode);
+    m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_NODE));
+    WriteText(VtXmlFormat::ATTR_NAME, pNode->GetName(), pNode);
     const ValueDescriptor* pDescriptor = pNode->GetValueDescriptor();
     if (pDescriptor && pDescriptor != ValueDescriptor::GenericNode())
-        WriteText(VtXmlFormat::TypeAttribute(), pDescriptor->Name(), pNode);
+        WriteText(VtXmlFormat::ATTR_TYPE, pDescriptor->Name(), pNode);
     const std::string sText = pNode->GetAsStdString();
     if (!sText.empty())
         WriteBytes(sText, pNode);
@@ -121,63 +121,63 @@ void VtXmlWriter::WriteValue(const ValueBase* pValue, int nDepth)
     CheckDepth(nDepth, pValue);
     CountItem(pValue);
     const ValueDescriptor::Kind eKind = KindOf(pValue);
-    m_xml.writeStartElement(VtXmlFormat::ValueElement());
-    WriteText(VtXmlFormat::NameAttribute(), pValue->GetName(), pValue);
+    m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_VALUE));
+    WriteText(VtXmlFormat::ATTR_NAME, pValue->GetName(), pValue);
     if (const ValueDescriptor* pDescriptor = pValue->GetValueDescriptor())
-        WriteText(VtXmlFormat::TypeAttribute(), pDescriptor->Name(), pValue);
-    m_xml.writeAttribute(VtXmlFormat::KindAttribute(), VtXmlFormat::KindName(eKind));
+        WriteText(VtXmlFormat::ATTR_TYPE, pDescriptor->Name(), pValue);
+    WriteAttribute(VtXmlFormat::ATTR_KIND, VtXmlFormat::KindName(eKind), pValue);
     if (pValue->GetState() != VS_NORMAL)
-        m_xml.writeAttribute(VtXmlFormat::StateAttribute(), VtXmlFormat::FormatInt(pValue->GetState()));
+        WriteAttribute(VtXmlFormat::ATTR_STATE, VtXmlFormat::FormatInt(pValue->GetState()), pValue);
 
     const ValueSelection* pSelection = dynamic_cast<const ValueSelection*>(pValue);
     if (pSelection)
     {
         const int nCurrent = pSelection->GetCurrentIndex();
-        m_xml.writeAttribute(VtXmlFormat::CurrentAttribute(), VtXmlFormat::FormatInt(nCurrent));
+        WriteAttribute(VtXmlFormat::ATTR_CURRENT, VtXmlFormat::FormatInt(nCurrent), pValue);
         // The text form, for people who read the file; the reader checks it.
         if (nCurrent >= 0 && nCurrent < pSelection->GetCount())
-            WriteText(VtXmlFormat::ValueAttribute(), pSelection->GetItem(nCurrent).GetName(), pValue);
+            WriteText(VtXmlFormat::ATTR_VALUE, pSelection->GetItem(nCurrent).GetName(), pValue);
         CheckDepth(nDepth + 1, pValue);
         for (const SelectionItem& item : pSelection->GetItems())
         {
             CountItem(pValue);
-            m_xml.writeStartElement(VtXmlFormat::EntryElement());
-            WriteText(VtXmlFormat::NameAttribute(), item.GetName(), pValue);
-            m_xml.writeAttribute(VtXmlFormat::NumberAttribute(), VtXmlFormat::FormatDouble(item.GetValue()));
-            m_xml.writeAttribute(VtXmlFormat::KeyAttribute(), VtXmlFormat::FormatInt(item.GetKey()));
+            m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_ENTRY));
+            WriteText(VtXmlFormat::ATTR_NAME, item.GetName(), pValue);
+            WriteAttribute(VtXmlFormat::ATTR_NUMBER, VtXmlFormat::FormatDouble(item.GetValue()), pValue);
+            WriteAttribute(VtXmlFormat::ATTR_KEY, VtXmlFormat::FormatInt(item.GetKey()), pValue);
             m_xml.writeEndElement();
         }
     }
     else if (const ValueDouble* pDouble = dynamic_cast<const ValueDouble*>(pValue))
     {
-        m_xml.writeAttribute(VtXmlFormat::ValueAttribute(), VtXmlFormat::FormatDouble(pDouble->GetValue()));
+        WriteAttribute(VtXmlFormat::ATTR_VALUE, VtXmlFormat::FormatDouble(pDouble->GetValue()), pValue);
     }
     else if (const ValueInt* pInt = dynamic_cast<const ValueInt*>(pValue))
     {
-        m_xml.writeAttribute(VtXmlFormat::ValueAttribute(), VtXmlFormat::FormatInt(pInt->GetValue()));
+        WriteAttribute(VtXmlFormat::ATTR_VALUE, VtXmlFormat::FormatInt(pInt->GetValue()), pValue);
     }
     else if (const ValueBool* pBool = dynamic_cast<const ValueBool*>(pValue))
     {
-        m_xml.writeAttribute(VtXmlFormat::ValueAttribute(),
-                             pBool->GetValue() ? QStringLiteral("true") : QStringLiteral("false"));
+        WriteAttribute(VtXmlFormat::ATTR_VALUE,
+                       pBool->GetValue() ? QStringLiteral("true") : QStringLiteral("false"), pValue);
     }
     else if (const ValueString* pString = dynamic_cast<const ValueString*>(pValue))
     {
-        WriteText(VtXmlFormat::ValueAttribute(), pString->GetValue(), pValue);
+        WriteText(VtXmlFormat::ATTR_VALUE, pString->GetValue(), pValue);
     }
     else
     {
-        WriteText(VtXmlFormat::ValueAttribute(), pValue->GetAsString(), pValue);
+        WriteText(VtXmlFormat::ATTR_VALUE, pValue->GetAsString(), pValue);
     }
     m_xml.writeEndElement();
 }
 
-void VtXmlWriter::WriteText(const QString& sAttribute, const QString& sText, const TreeItem* pItem)
+void VtXmlWriter::WriteText(VtXmlFormat::Attribute eAttribute, const QString& sText, const TreeItem* pItem)
 {
     if (VtXmlFormat::IsXmlSafe(sText))
-        WriteAttribute(sAttribute, sText, pItem);
+        WriteAttribute(eAttribute, sText, pItem);
     else
-        WriteAttribute(VtXmlFormat::Utf16Attribute(sAttribute), VtXmlFormat::ToUtf16Hex(sText), pItem);
+        WriteAttribute(VtXmlFormat::Utf16Of(eAttribute), VtXmlFormat::ToUtf16Hex(sText), pItem);
 }
 
 void VtXmlWriter::WriteBytes(const std::string& sBytes, const TreeItem* pItem)
@@ -187,15 +187,17 @@ void VtXmlWriter::WriteBytes(const std::string& sBytes, const TreeItem* pItem)
         const QString sText = QString::fromStdString(sBytes);
         if (VtXmlFormat::IsXmlSafe(sText))
         {
-            WriteAttribute(VtXmlFormat::TextAttribute(), sText, pItem);
+            WriteAttribute(VtXmlFormat::ATTR_TEXT, sText, pItem);
             return;
         }
     }
-    WriteAttribute(VtXmlFormat::TextBytesAttribute(), VtXmlFormat::ToByteHex(sBytes), pItem);
+    WriteAttribute(VtXmlFormat::ATTR_TEXT_BYTES, VtXmlFormat::ToByteHex(sBytes), pItem);
 }
 
-void VtXmlWriter::WriteAttribute(const QString& sAttribute, const QString& sText, const TreeItem* pItem)
+void VtXmlWriter::WriteAttribute(VtXmlFormat::Attribute eAttribute, const QString& sText,
+                                 const TreeItem* pItem)
 {
+    const QString& sAttribute = VtXmlFormat::AttributeName(eAttribute);
     if (m_bStrict && sText.size() > VtXml::s_nMaxAttributeLength)
         Refuse(pItem,
                QStringLiteral("its attribute \"%1\" has %2 characters, more than the %3 a document may hold")

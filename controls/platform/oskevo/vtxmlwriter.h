@@ -1,5 +1,7 @@
 #pragma once
 
+#include "oskevo/vtxmlformat.h"
+
 #include <QString>
 #include <string>
 
@@ -34,9 +36,10 @@ public:
 private:
     void StartNode(const Node* pNode, int nDepth);
     void WriteValue(const ValueBase* pValue, int nDepth);
-    void WriteText(const QString& sAttribute, const QString& sText, const TreeItem* pItem);
+    // A text attribute, or its "...Utf16" form when XML cannot carry the text.
+    void WriteText(VtXmlFormat::Attribute eAttribute, const QString& sText, const TreeItem* pItem);
     void WriteBytes(const std::string& sBytes, const TreeItem* pItem);
-    void WriteAttribute(const QString& sAttribute, const QString& sText, const TreeItem* pItem);
+    void WriteAttribute(VtXmlFormat::Attribute eAttribute, const QString& sText, const TreeItem* pItem);
     void CountItem(const TreeItem* pItem);
     void CheckDepth(int nDepth, const TreeItem* pItem) const;
     [[noreturn]] void Refuse(const TreeItem* pItem, const QString& sWhy) const;
