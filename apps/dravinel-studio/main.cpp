@@ -1,11 +1,99 @@
-#include "dravinelcontrols/libraryinfo.h"
+// The studio: a host application that shows the standard device tree of the process-wide
+// value tree, with the library's editors, and keeps it in files.
+//
+//   dravinel-studio [FILE] [--screenshot PNG]
+//
+// Without FILE it starts on the built-in sample tree. With --screenshot it renders the
+// window into PNG and exits (works offscreen, without a display).
 
-#include <QCoreApplication>
+#include "editors.h"
+#include "studiopanel.h"
+
+#include "oskevo/node.h"
+#include "oskevo/tree.h"
+#include "tolveth/itreelistview.h"
+#include "tolveth/treeviewbase.h"
+#include "tolveth/treeviewbasectrl.h"
+#include "zorvanappstartup/cfgcenter.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
+
+namespace
+{
+
+// Opens the tree so that the first frequency list of the first job is current, which
+// makes the screenshot show an editor rather than an empty form.
+void SelectFirstEditor(StudioPanel& panel)
+{
+    ITreeListView* pView = panel.GetView();
+    QTreeWidget* pTree = pView ? qobject_cast<QTreeWidget*>(pView->GetListView()) : nullptr;
+    if (!pTree)
+        return;
+    pTree->expandAll();
+    const QList<QTreeWidgetItem*> lstItems =
+        pTree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive);
+    for (QTreeWidgetItem* pItem : lstItems)
+    {
+        if (StudioEditors::IsPreferredStart(pItem->text(0)))
+        {
+            pTree->setCurrentItem(pItem);
+            return;
+        }
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    std::printf("%s %s\n", qPrintable(LibraryInfo::Name()), qPrintable(LibraryInfo::Version()));
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Dravinel Studio"));
+    CfgCenter::SetAppName(QStringLiteral("Dravinel Studio"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Edits standard device trees of the monitoring system."));
+    parser.addHelpOption();
+    QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                  QStringLiteral("Render the window into <png> and exit."),
+                                  QStringLiteral("png"));
+    parser.addOption(screenshot);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
+    parser.process(app);
+
+    StudioEditors::RegisterAll();
+
+    StudioPanel panel;
+    panel.Init(QStringLiteral("/"));
+    panel.resize(1280, 800);
+    const QStringList lstFiles = parser.positionalArguments();
+    if (lstFiles.isEmpty())
+    {
+        panel.NewFile(StudioPanel::TYPE_SAMPLE);
+        panel.ShowDocument();
+    }
+    else if (!panel.LoadFile(lstFiles.first()))
+    {
+        return 1;
+    }
+    panel.SetCaption();
+    panel.show();
+
+    if (parser.isSet(screenshot))
+    {
+        const QString sFile = parser.value(screenshot);
+        SelectFirstEditor(panel);
+        QTimer::singleShot(300, &panel,
+                           [&panel, sFile]()
+                           {
+                               const bool bSaved = panel.grab().save(sFile, "PNG");
+                               if (!bSaved)
+                                   std::fprintf(stderr, "Could not write %s\n", qPrintable(sFile));
+                               QApplication::exit(bSaved ? 0 : 1);
+                           });
+    }
+    return app.exec();
 }
