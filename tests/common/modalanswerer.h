@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+// Answers the modal message boxes a test provokes, as an operator would: every box that
+// comes up is recorded (title and text) and answered by clicking the button whose text is the
+// next planned answer ("&Keep", "&Replace", "OK"); without a planned answer the box's default
+// button, or else its first one, is clicked. Lives for one test step.
+class ModalAnswerer
+{
+public:
+    explicit ModalAnswerer(const QStringList& listAnswers = QStringList()) : m_listAnswers(listAnswers)
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this]() { Poll(); });
+        m_timer.start();
+    }
+
+    const QStringList& Texts() const { return m_listTexts; }
+    const QStringList& Titles() const { return m_listTitles; }
+    const QStringList& Clicked() const { return m_listClicked; }
+    int Count() const { return m_listTexts.size(); }
+
+private:
+    void Poll()
+    {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox || !pBox->isVisible())
+            return;
+        m_listTexts.append(pBox->text());
+        m_listTitles.append(pBox->windowTitle());
+        QAbstractButton* pButton = nullptr;
+        if (!m_listAnswers.isEmpty())
+        {
+            const QString sAnswer = m_listAnswers.takeFirst();
+            for (QAbstractButton* pCandidate : pBox->buttons())
+                if (pCandidate->text() == sAnswer)
+                    pButton = pCandidate;
+        }
+        if (!pButton)
+            pButton = pBox->defaultButton();
+        if (!pButton && !pBox->buttons().isEmpty())
+            pButton = pBox->buttons().first();
+        if (!pButton)
+        {
+            pBox->close();
+            return;
+        }
+        m_listClicked.append(pButton->text());
+        QTest::mouseClick(pButton, Qt::LeftButton);
+    }
+
+    QStringList m_listAnswers;
+    QStringList m_listTexts;
+    QStringList m_listTitles;
+    QStringList m_listClicked;
+    QTimer m_timer;
+};
