@@ -81,8 +81,7 @@ void VtFile::Read()
     if (file.error() != QFileDevice::NoError)
         fail(file.errorString());
 
-    VtXmlReader::ReplaceContent(m_pNode, document);
-    if (m_pVersion)
+    if (VtXmlReader::ReplaceContent(m_pNode, document, QLatin1String(s_szRead)) && m_pVersion)
         m_pVersion->FixTree(m_pNode);
 }
 

@@ -132,7 +132,7 @@ void VtXml::FromXml(Node* pNode, const QString& sText)
 {
     VtXmlReader::Document document = Parse(sText, QStringLiteral("VtXml::FromXml"), true);
     if (pNode)
-        VtXmlReader::ReplaceContent(pNode, document);
+        VtXmlReader::ReplaceContent(pNode, document, QStringLiteral("VtXml::FromXml"));
 }
 
 } // namespace values

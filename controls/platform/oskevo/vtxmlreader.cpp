@@ -96,17 +96,61 @@ VtXmlReader::Document VtXmlReader::Read(QXmlStreamReader& xml)
     return std::move(m_document);
 }
 
-void VtXmlReader::ReplaceContent(Node* pNode, Document& document)
+namespace
 {
+
+// Tells whether the observed node was deleted by someone reacting to our changes.
+class DeletionGuard : public IObserver
+{
+public:
+    explicit DeletionGuard(Node* pNode) : m_pNode(pNode) { m_pNode->AddObserver(this); }
+    ~DeletionGuard() override
     {
+        if (!m_bDeleted)
+            m_pNode->DeleteObserver(this);
+    }
+    DeletionGuard(const DeletionGuard&) = delete;
+    DeletionGuard& operator=(const DeletionGuard&) = delete;
+
+    void Update(Observable* /*pObservable*/, TChangeCode code) override
+    {
+        if (code == CC_DELETING)
+            m_bDeleted = true;
+    }
+    bool IsDeleted() const { return m_bDeleted; }
+
+private:
+    Node* m_pNode;
+    bool m_bDeleted = false;
+};
+
+} // namespace
+
+bool VtXmlReader::ReplaceContent(Node* pNode, Document& document, const QString& sFunction)
+{
+    // A node on its way out takes no new children; say so before anything is touched.
+    if (pNode->IsDying())
+        throw KVException(
+            QStringLiteral("Cannot fill \"%1\": the node is being deleted").arg(pNode->GetPathName()),
+            sFunction);
+    DeletionGuard guard(pNode);
+    {
+        // Observers may react to each step, even delete the node; the children's change
+        // itself is told once, when the transaction closes.
         VtTransaction transaction;
         pNode->DeleteChildren();
         for (std::unique_ptr<TreeItem>& pItem : document.vecItems)
-            pNode->AddItem(pItem.release());
+        {
+            if (guard.IsDeleted())
+                break;
+            if (pNode->AddItem(pItem.get()))
+                pItem.release();
+        }
+        if (!guard.IsDeleted() && pNode->GetAsStdString() != document.sText)
+            pNode->SetAsStdString(document.sText, nullptr);
     }
     document.vecItems.clear();
-    if (pNode->GetAsStdString() != document.sText)
-        pNode->SetAsStdString(document.sText, nullptr);
+    return !guard.IsDeleted();
 }
 
 void VtXmlReader::ReadDtd()

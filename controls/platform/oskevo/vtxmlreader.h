@@ -49,8 +49,10 @@ public:
     Document Read(QXmlStreamReader& xml);
 
     // Replaces the children and the free text of pNode by the document's in one step:
-    // observers of pNode see one CC_CHILDREN. The document is emptied.
-    static void ReplaceContent(Node* pNode, Document& document);
+    // observers of pNode see one CC_CHILDREN. The document is emptied. Throws KVException,
+    // changing nothing, when pNode is being deleted; false when an observer deleted it
+    // on the way.
+    static bool ReplaceContent(Node* pNode, Document& document, const QString& sFunction);
 
     // The message of an error at a position, as Read throws it.
     [[noreturn]] static void Throw(const QString& sWhat, const QString& sFunction, const QString& sSource,

@@ -136,6 +136,8 @@ private slots:
     void hostileTextIsRefusedQuickly();
     void fromXmlReplacesContentInOneStep();
     void fromXmlRefusesTopLevelDuplicates();
+    void fromXmlWithObserversThatDelete_data();
+    void fromXmlWithObserversThatDelete();
     void createNodeAt_data();
     void createNodeAt();
     void documentKeepsCopies();
@@ -597,6 +599,89 @@ void TestVtXml::fromXmlRefusesTopLevelDuplicates()
     QVERIFY2(refusal.sMessage.contains(QLatin1String("\"Fd\" is used twice at the top")),
              qPrintable(refusal.sMessage));
     QCOMPARE(target.GetChildCount(), 0);
+}
+
+namespace
+{
+
+// Calls back on one change code of the node it observes, once.
+class Reaction : public IObserver
+{
+public:
+    Reaction(Node* pNode, TChangeCode code, std::function<void()> react)
+        : m_pNode(pNode), m_code(code), m_react(std::move(react))
+    {
+        m_pNode->AddObserver(this);
+    }
+    ~Reaction() override
+    {
+        if (m_pNode)
+            m_pNode->DeleteObserver(this);
+    }
+    void Update(Observable* /*pObservable*/, TChangeCode code) override
+    {
+        if (code == CC_DELETING)
+        {
+            Node* pNode = m_pNode;
+            m_pNode = nullptr;
+            pNode->DeleteObserver(this);
+        }
+        if (code == m_code && m_react)
+        {
+            const std::function<void()> react = std::move(m_react);
+            m_react = nullptr;
+            react();
+        }
+    }
+
+private:
+    Node* m_pNode;
+    TChangeCode m_code;
+    std::function<void()> m_react;
+};
+
+} // namespace
+
+void TestVtXml::fromXmlWithObserversThatDelete_data()
+{
+    QTest::addColumn<int>("nCode");
+    QTest::addColumn<bool>("bFillWhileDeleting");
+    QTest::newRow("filled while it is being deleted") << int(CC_DELETING) << true;
+    QTest::newRow("deleted when its text changes") << int(CC_MODIFIED) << false;
+    QTest::newRow("deleted when its children change") << int(CC_CHILDREN) << false;
+}
+
+void TestVtXml::fromXmlWithObserversThatDelete()
+{
+    QFETCH(int, nCode);
+    QFETCH(bool, bFillWhileDeleting);
+    std::unique_ptr<Node> pSource(MakeSample(QStringLiteral("Source")));
+    const QString sText = VtXml::ToXml(pSource.get());
+    Node parent(QStringLiteral("Parent"));
+    Node* pTarget = new Node(QStringLiteral("Target"));
+    parent.AddItem(pTarget);
+    pTarget->AddItem(new ValueInt(QStringLiteral("Old"), &g_vdXmlInt, 1));
+
+    QString sMessage;
+    Reaction reaction(pTarget, nCode,
+                      [&]
+                      {
+                          if (bFillWhileDeleting)
+                              sMessage = RefusalOf([&] { VtXml::FromXml(pTarget, sText); }).sMessage;
+                          else
+                              parent.DeleteItem(pTarget);
+                      });
+    if (bFillWhileDeleting)
+    {
+        parent.DeleteItem(pTarget);
+        QVERIFY2(sMessage.contains(QLatin1String("\"/Target\": the node is being deleted")),
+                 qPrintable(sMessage));
+    }
+    else
+    {
+        VtXml::FromXml(pTarget, sText);
+    }
+    QCOMPARE(parent.GetChildCount(), 0);
 }
 
 void TestVtXml::createNodeAt_data()
