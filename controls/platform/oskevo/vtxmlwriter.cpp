@@ -106,6 +106,7 @@ void VtXmlWriter::StartNode(const Node* pNode, int nDepth)
 {
     CheckDepth(nDepth, pNode);
     CountItem(pNode);
+    CheckDescriptor(pNode, ValueDescriptor::KIND_NODE);
     m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_NODE));
     WriteText(VtXmlFormat::ATTR_NAME, pNode->GetName(), pNode);
     const ValueDescriptor* pDescriptor = pNode->GetValueDescriptor();
@@ -121,6 +122,7 @@ void VtXmlWriter::WriteValue(const ValueBase* pValue, int nDepth)
     CheckDepth(nDepth, pValue);
     CountItem(pValue);
     const ValueDescriptor::Kind eKind = KindOf(pValue);
+    CheckDescriptor(pValue, eKind);
     m_xml.writeStartElement(VtXmlFormat::ElementName(VtXmlFormat::ELEMENT_VALUE));
     WriteText(VtXmlFormat::ATTR_NAME, pValue->GetName(), pValue);
     if (const ValueDescriptor* pDescriptor = pValue->GetValueDescriptor())
@@ -133,6 +135,11 @@ void VtXmlWriter::WriteValue(const ValueBase* pValue, int nDepth)
     if (pSelection)
     {
         const int nCurrent = pSelection->GetCurrentIndex();
+        const int nCount = pSelection->GetCount();
+        if (m_bStrict && (nCount == 0 ? nCurrent != -1 : (nCurrent < 0 || nCurrent >= nCount)))
+            Refuse(
+                pValue,
+                QStringLiteral("its current entry %1 is none of its %2 entries").arg(nCurrent).arg(nCount));
         WriteAttribute(VtXmlFormat::ATTR_CURRENT, VtXmlFormat::FormatInt(nCurrent), pValue);
         // The text form, for people who read the file; the reader checks it.
         if (nCurrent >= 0 && nCurrent < pSelection->GetCount())
@@ -150,10 +157,12 @@ void VtXmlWriter::WriteValue(const ValueBase* pValue, int nDepth)
     }
     else if (const ValueDouble* pDouble = dynamic_cast<const ValueDouble*>(pValue))
     {
+        CheckRange(pValue, pDouble->GetValue());
         WriteAttribute(VtXmlFormat::ATTR_VALUE, VtXmlFormat::FormatDouble(pDouble->GetValue()), pValue);
     }
     else if (const ValueInt* pInt = dynamic_cast<const ValueInt*>(pValue))
     {
+        CheckRange(pValue, pInt->GetValue());
         WriteAttribute(VtXmlFormat::ATTR_VALUE, VtXmlFormat::FormatInt(pInt->GetValue()), pValue);
     }
     else if (const ValueBool* pBool = dynamic_cast<const ValueBool*>(pValue))
@@ -213,6 +222,33 @@ void VtXmlWriter::CountItem(const TreeItem* pItem)
         Refuse(
             pItem,
             QStringLiteral("a document holds at most %1 nodes, values and entries").arg(VtXml::s_nMaxItems));
+}
+
+void VtXmlWriter::CheckDescriptor(const TreeItem* pItem, ValueDescriptor::Kind eKind) const
+{
+    const ValueDescriptor* pDescriptor = pItem->GetValueDescriptor();
+    if (!m_bStrict || !pDescriptor || pDescriptor == ValueDescriptor::GenericNode())
+        return;
+    if (ValueDescriptor::Find(pDescriptor->Name()) != pDescriptor)
+        Refuse(pItem,
+               QStringLiteral("its descriptor \"%1\" cannot be found by that name").arg(pDescriptor->Name()));
+    if (pDescriptor->GetKind() != eKind)
+        Refuse(pItem, QStringLiteral("it is a %1, but its descriptor \"%2\" is for a %3")
+                          .arg(eKind == ValueDescriptor::KIND_NODE ? QStringLiteral("node")
+                                                                   : VtXmlFormat::KindName(eKind),
+                               pDescriptor->Name(),
+                               pDescriptor->IsNode() ? QStringLiteral("node")
+                                                     : VtXmlFormat::KindName(pDescriptor->GetKind())));
+}
+
+void VtXmlWriter::CheckRange(const ValueBase* pValue, double dNumber) const
+{
+    const ValueDescriptor* pDescriptor = pValue->GetValueDescriptor();
+    if (m_bStrict && pDescriptor && (dNumber < pDescriptor->Minimum() || dNumber > pDescriptor->Maximum()))
+        Refuse(pValue,
+               QStringLiteral("%1 is out of the range [%2, %3] of its descriptor")
+                   .arg(VtXmlFormat::FormatDouble(dNumber), VtXmlFormat::FormatDouble(pDescriptor->Minimum()),
+                        VtXmlFormat::FormatDouble(pDescriptor->Maximum())));
 }
 
 void VtXmlWriter::CheckDepth(int nDepth, const TreeItem* pItem) const

@@ -18,9 +18,10 @@ class ValueBase;
 // tree with an explicit stack, so any depth is written without deep recursion.
 //
 // A strict writer refuses (KVException naming the item) what the reader would refuse:
-// nesting beyond VtXml::s_nMaxDepth, attributes beyond VtXml::s_nMaxAttributeLength and
-// more than VtXml::s_nMaxItems items. Files are written strictly, so that a file that
-// was written can always be read back; clipboard texts are not.
+// nesting beyond VtXml::s_nMaxDepth, attributes beyond VtXml::s_nMaxAttributeLength,
+// more than VtXml::s_nMaxItems items, descriptors that do not fit, numbers out of range.
+// Files are written strictly, so that a file that was written can always be read back;
+// clipboard texts are not.
 class VtXmlWriter
 {
 public:
@@ -42,6 +43,10 @@ private:
     void WriteAttribute(VtXmlFormat::Attribute eAttribute, const QString& sText, const TreeItem* pItem);
     void CountItem(const TreeItem* pItem);
     void CheckDepth(int nDepth, const TreeItem* pItem) const;
+    // What the reader would refuse: a descriptor it cannot find or of another kind, a
+    // number out of range.
+    void CheckDescriptor(const TreeItem* pItem, ValueDescriptor::Kind eKind) const;
+    void CheckRange(const ValueBase* pValue, double dNumber) const;
     [[noreturn]] void Refuse(const TreeItem* pItem, const QString& sWhy) const;
 
     QXmlStreamWriter& m_xml;

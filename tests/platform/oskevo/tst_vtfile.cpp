@@ -144,6 +144,8 @@ enum WriteFailure
     FILE_SIZE_LIMIT,
     TREE_TOO_DEEP,
     TEXT_TOO_LONG,
+    KIND_UNLIKE_DESCRIPTOR,
+    NUMBER_OUT_OF_RANGE,
 };
 
 enum ReadFailure
@@ -298,6 +300,9 @@ void TestVtFile::writeFailureKeepsOldFile_data()
     QTest::newRow("file size limit") << int(FILE_SIZE_LIMIT) << "File too large";
     QTest::newRow("tree too deep to read back") << int(TREE_TOO_DEEP) << "nested deeper than 256 levels";
     QTest::newRow("text too long to read back") << int(TEXT_TOO_LONG) << "more than the 1048576";
+    QTest::newRow("kind unlike its descriptor")
+        << int(KIND_UNLIKE_DESCRIPTOR) << "it is a string, but its descriptor \"XmlDouble\" is for a double";
+    QTest::newRow("number out of range") << int(NUMBER_OUT_OF_RANGE) << "11 is out of the range [0, 10]";
 }
 
 void TestVtFile::writeFailureKeepsOldFile()
@@ -345,6 +350,10 @@ void TestVtFile::writeFailureKeepsOldFile()
             pNode = pChild;
         }
     }
+    if (nFailure == KIND_UNLIKE_DESCRIPTOR)
+        pNew->AddItem(new ValueString(QStringLiteral("Odd"), &g_vdXmlDouble, QStringLiteral("1.5")));
+    if (nFailure == NUMBER_OUT_OF_RANGE)
+        pNew->AddItem(new ValueInt(QStringLiteral("Odd"), &g_vdXmlIntRange, 11));
     if (nFailure == TEXT_TOO_LONG)
         pNew->AddItem(new ValueString(QStringLiteral("Huge"), &g_vdXmlString,
                                       QString(VtXml::s_nMaxAttributeLength + 1, QLatin1Char('h'))));
