@@ -1,0 +1,130 @@
+#include "dravinelcontrols/frequencyview.h"
+
+#include "dravinelcontrols/frequencyviewctrl.h"
+
+#include <QHeaderView>
+
+FrequencyView::FrequencyView(QWidget* pParent, QString sName) : Table(pParent, sName.toLatin1().constData())
+{
+    setFrameShape(QFrame::WinPanel);
+    setFrameShadow(QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setEnabled(true);
+    setTabKeyNavigation(true);
+}
+
+FrequencyView::~FrequencyView()
+{
+    // A maker that deleted the controller itself leaves a null pointer here.
+    delete m_pCtrl.data();
+}
+
+void FrequencyView::SetCtrl(FrequencyViewCtrl* pCtrl)
+{
+    m_pCtrl = pCtrl;
+}
+
+FrequencyViewCtrl* FrequencyView::GetCtrl() const
+{
+    return m_pCtrl.data();
+}
+
+void FrequencyView::SetObserver(values::IModifyObserver* pObserver)
+{
+    if (m_pCtrl)
+        m_pCtrl->SetObserver(pObserver);
+}
+
+bool FrequencyView::IsModified()
+{
+    return m_pCtrl && m_pCtrl->IsModified();
+}
+
+void FrequencyView::SetbModified(bool bModified)
+{
+    if (m_pCtrl)
+        m_pCtrl->SetbModified(bModified);
+}
+
+std::list<MenuCommand> FrequencyView::GetMenuCommandList()
+{
+    return m_pCtrl ? m_pCtrl->GetMenuCommandList() : std::list<MenuCommand>();
+}
+
+void FrequencyView::OnCommand(unsigned int nCommand)
+{
+    if (m_pCtrl)
+        m_pCtrl->OnCommand(nCommand);
+}
+
+void FrequencyView::Init(values::Node* pNode)
+{
+    if (m_pCtrl)
+        return;
+    m_pCtrl = new FrequencyViewCtrl(this);
+    m_pCtrl->SetAliasMap(GetAliasMap());
+    m_pCtrl->Init(pNode);
+}
+
+void FrequencyView::Load(values::Node* pNode)
+{
+    if (m_pCtrl)
+        m_pCtrl->Load(pNode);
+}
+
+void FrequencyView::Unload()
+{
+    if (m_pCtrl)
+        m_pCtrl->Unload();
+}
+
+bool FrequencyView::IsLoaded()
+{
+    return m_pCtrl && m_pCtrl->IsLoaded();
+}
+
+values::Node* FrequencyView::GetCurrentFd()
+{
+    return m_pCtrl ? m_pCtrl->GetCurrentFd() : nullptr;
+}
+
+void FrequencyView::Changed(int nRow, int nCol)
+{
+    emit currentCellChanged(nRow, nCol, -1, -1);
+}
+
+void FrequencyView::sortColumn(int nCol, bool bAscending, bool bWholeRows)
+{
+    if (!isSortingEnabled())
+    {
+        Table::sortColumn(nCol, bAscending, bWholeRows);
+        return;
+    }
+    if (nCol < 0 || nCol >= columnCount())
+        return;
+    bool bAnyItem = false;
+    for (int nRow = 0; nRow < rowCount() && !bAnyItem; ++nRow)
+        bAnyItem = item(nRow, nCol) != nullptr;
+    if (!bAnyItem)
+        return;
+    // The header-click sort moves the rows themselves; mixing it with display swaps would
+    // scramble the order, so both sorts go the same way.
+    sortByColumn(nCol, bAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    clearSelection();
+}
+
+void FrequencyView::resizeEvent(QResizeEvent* pEvent)
+{
+    Table::resizeEvent(pEvent);
+    if (columnCount() < 4)
+        return;
+    const int nShared = columnWidth(2) + columnWidth(3);
+    setColumnWidth(2, (nShared / 3) * 2);
+    setColumnWidth(3, nShared - columnWidth(2));
+}

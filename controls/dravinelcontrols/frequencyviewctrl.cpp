@@ -1,0 +1,972 @@
+#include "dravinelcontrols/frequencyviewctrl.h"
+
+#include "dravinelcontrols/frequencylistpaste.h"
+#include "dravinelcontrols/frequencyview.h"
+#include "dravinelcontrols/frequencyviewitem.h"
+#include "dravinelcontrols/tableitem.h"
+#include "dravineldefinition/descriptors.h"
+#include "dravineldefinition/devicedefinitioncenter.h"
+#include "dravineldefinition/idevicedefinition.h"
+#include "dravineldefinition/names.h"
+#include "kvbase/errorhandler.h"
+#include "kvbase/kvexception.h"
+#include "oskevo/dynamicrulesmap.h"
+#include "oskevo/idynamicrules.h"
+#include "oskevo/node.h"
+#include "oskevo/valuebase.h"
+#include "oskevo/valuedescriptor.h"
+#include "oskevo/valueselection.h"
+#include "oskevo/vttransaction.h"
+#include "oskevo/vtxml.h"
+#include "paltrey/resortpopupmenu.h"
+#include "quorlin/rgexception.h"
+#include "zorvanappstartup/cfgcenter.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <set>
+#include <unordered_set>
+
+using namespace DravinelDefinition;
+
+FrequencyViewCtrl::MessageSink FrequencyViewCtrl::s_messageSink;
+
+namespace
+{
+
+const QString s_sSource = QStringLiteral("controls/dravinelcontrols/frequencyviewctrl");
+
+void Assert(const char* pszExpression, int nLine)
+{
+    if (ErrorHandler::Instance()->IsAssertOn())
+        ErrorHandler::Instance()->_Q_assert(QString::fromLatin1(pszExpression), s_sSource, nLine);
+}
+
+void Trace(const QString& sText, int nLine)
+{
+    if (ErrorHandler::Instance()->IsTraceOn())
+        ErrorHandler::Instance()->_Q_Trace(sText, s_sSource, nLine);
+}
+
+// A child node named like a frequency definition gets a row; other children do not.
+values::Node* AsFrequencyDefinition(values::TreeItem* pChild)
+{
+    if (!pChild || !pChild->IsNode() || !pChild->GetName().startsWith(g_vdNodeFd.Name()))
+        return nullptr;
+    return pChild->AsNode();
+}
+
+values::IDynamicRules* RulesOf(const values::Node* pNode)
+{
+    IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
+    return pNode && pDefinition ? pDefinition->GetRulesMap().Find(pNode->GetValueDescriptor()) : nullptr;
+}
+
+values::ValueBase* ValueOf(values::Node* pNode, const values::ValueDescriptor& descriptor)
+{
+    return pNode ? pNode->GetValue(descriptor.PathName().mid(1)) : nullptr;
+}
+
+values::ValueBase* MakeValue(values::Node* pNode, const values::ValueDescriptor& descriptor)
+{
+    return dynamic_cast<values::ValueBase*>(descriptor.CreateAt(pNode, nullptr));
+}
+
+bool IsRowFree(const QTableWidget* pTable, int nRow)
+{
+    for (int nCol = 0; nCol < pTable->columnCount(); ++nCol)
+    {
+        if (pTable->item(nRow, nCol))
+            return false;
+    }
+    return true;
+}
+
+values::ValueSelection* SelectionOf(values::Node* pNode, const values::ValueDescriptor& descriptor)
+{
+    return pNode ? dynamic_cast<values::ValueSelection*>(pNode->GetChildValue(&descriptor)) : nullptr;
+}
+
+// Renames an item whose new name a sibling may still hold. A sibling named like a frequency
+// definition is renamed later in the same pass, so it steps aside; otherwise the item takes a
+// unique variant of the name.
+void Rename(values::TreeItem* pItem, const QString& sName)
+{
+    if (pItem->SetName(sName, nullptr, false))
+        return;
+    values::Node* pParent = pItem->GetParentNode();
+    values::TreeItem* pHolder = pParent ? pParent->GetChildValueItem(sName) : nullptr;
+    if (pHolder && pHolder != pItem && pHolder->IsNode() && pHolder->GetName().contains(C::g_sFd) &&
+        pHolder->SetName(pParent->MakeUniqueName(sName + QLatin1Char('_')), nullptr, false) &&
+        pItem->SetName(sName, nullptr, false))
+        return;
+    pItem->SetName(sName, nullptr, true);
+}
+
+// Switches the widget's own header sort off while rows are added: with it on, a cell put into
+// the sort column moves its row at once, so the row's next cells would land in another row,
+// and every changed cell re-sorts the table. Switching it on again sorts once. Before the
+// operator's first header click the sort has no real column and nothing is paused.
+class SortingPause
+{
+public:
+    explicit SortingPause(QTableWidget* pTable) : m_pTable(pTable)
+    {
+        const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
+        m_bPaused = pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount();
+        if (m_bPaused)
+            pTable->setSortingEnabled(false);
+    }
+    ~SortingPause()
+    {
+        if (m_bPaused)
+            m_pTable->setSortingEnabled(true);
+    }
+    SortingPause(const SortingPause&) = delete;
+    SortingPause& operator=(const SortingPause&) = delete;
+
+private:
+    QTableWidget* m_pTable;
+    bool m_bPaused;
+};
+
+// Keeps the view from opening an editor on every cell that becomes current while rows of a
+// batch go away.
+class EditTriggerPause
+{
+public:
+    explicit EditTriggerPause(QTableWidget* pTable) : m_pTable(pTable), m_triggers(pTable->editTriggers())
+    {
+        pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    ~EditTriggerPause() { m_pTable->setEditTriggers(m_triggers); }
+    EditTriggerPause(const EditTriggerPause&) = delete;
+    EditTriggerPause& operator=(const EditTriggerPause&) = delete;
+
+private:
+    QTableWidget* m_pTable;
+    QAbstractItemView::EditTriggers m_triggers;
+};
+
+// Advances a progress dialog, repainting it only when the shown percentage moves.
+class Progress
+{
+public:
+    Progress(QProgressDialog* pDialog, int nMaximum) : m_pDialog(pDialog), m_nMaximum(std::max(nMaximum, 1))
+    {
+    }
+    void Step()
+    {
+        ++m_nValue;
+        const int nPercent = int(qint64(m_nValue) * 100 / m_nMaximum);
+        if (nPercent != m_nPercent)
+        {
+            m_nPercent = nPercent;
+            m_pDialog->setValue(std::min(m_nValue, m_nMaximum));
+        }
+    }
+
+private:
+    QProgressDialog* m_pDialog;
+    int m_nMaximum;
+    int m_nValue = 0;
+    int m_nPercent = -1;
+};
+
+} // namespace
+
+FrequencyViewCtrl::FrequencyViewCtrl(FrequencyView* pView)
+    : QItemDelegate(nullptr), m_pView(pView), m_pNode(nullptr), m_nInsertionRow(0), m_nPendingInsertions(0),
+      m_pDeleteAction(nullptr), m_pCopyAction(nullptr), m_pCutAction(nullptr), m_pPasteAction(nullptr),
+      m_pClipboard(QGuiApplication::clipboard()), m_pViewAlive(pView)
+{
+}
+
+void FrequencyViewCtrl::SetFrequencyView(FrequencyView* pView)
+{
+    m_pView = pView;
+    m_pViewAlive = pView;
+}
+
+FrequencyViewCtrl::~FrequencyViewCtrl()
+{
+    // The rows' mediators go while this controller is whole; they leave their rows alone.
+    DestructMediators();
+    m_mapRows.clear();
+    if (m_pNode)
+        m_pNode->DeleteObserver(this);
+    // A view that lives on (its maker deletes the controller first) must not keep actions that
+    // call nobody, nor paint with a deleted delegate.
+    delete m_pMenu.data();
+    if (m_pViewAlive && m_pView->itemDelegate() == this)
+        m_pView->setItemDelegate(m_pPreviousDelegate);
+}
+
+FrequencyViewCtrl::MessageSink FrequencyViewCtrl::SetMessageSink(MessageSink sink)
+{
+    MessageSink previous = std::move(s_messageSink);
+    s_messageSink = std::move(sink);
+    return previous;
+}
+
+void FrequencyViewCtrl::ShowMessage(const QString& sText)
+{
+    const QString sTitle = CfgCenter::GetAppName();
+    if (s_messageSink)
+    {
+        s_messageSink(sTitle, sText);
+        return;
+    }
+    QMessageBox::information(nullptr, sTitle, sText);
+}
+
+void FrequencyViewCtrl::Init(values::Node* pNode)
+{
+    if (!m_bInitialised && m_pView)
+    {
+        // Views that call Init again (split view) must not get the columns and menu twice.
+        m_bInitialised = true;
+        AddColumns();
+        AddAttributes();
+        AddMenu();
+        AddConnects();
+    }
+    if (pNode)
+        Load(pNode);
+    if (m_pView)
+        m_pView->show();
+}
+
+void FrequencyViewCtrl::Load(values::Node* pNode)
+{
+    if (!pNode)
+    {
+        Assert("pNode", 534);
+        return;
+    }
+    if (m_pNode && m_pNode != pNode)
+        Unload();
+    const bool bNew = m_pNode != pNode;
+    m_pNode = pNode;
+    UpdateViewItemList();
+    if (bNew)
+        m_pNode->AddObserver(this);
+}
+
+void FrequencyViewCtrl::Unload()
+{
+    if (m_pNode)
+    {
+        m_pNode->DeleteObserver(this);
+        m_pNode = nullptr;
+    }
+    // The table is emptied in one step rather than row by row; the mediators then find no row
+    // of their own to remove.
+    for (auto& entry : m_mapRows)
+        entry.second->ForgetRow();
+    m_mapRows.clear();
+    if (m_pView)
+        m_pView->setRowCount(0);
+    Clear();
+}
+
+bool FrequencyViewCtrl::IsLoaded()
+{
+    return m_pNode != nullptr;
+}
+
+void FrequencyViewCtrl::NotifyViewItemCreated(values::Mediator* pMediator)
+{
+    auto* pItem = dynamic_cast<FrequencyViewItem*>(pMediator);
+    if (pItem && pItem->GetViewItem())
+        m_mapRows[pItem->GetViewItem()] = pItem;
+}
+
+void FrequencyViewCtrl::NotifyViewItemDeleted(values::Mediator* pMediator)
+{
+    if (IsDestructing())
+        return;
+    auto* pItem = dynamic_cast<FrequencyViewItem*>(pMediator);
+    if (pItem && pItem->GetViewItem())
+    {
+        auto it = m_mapRows.find(pItem->GetViewItem());
+        if (it != m_mapRows.end() && it->second == pItem)
+        {
+            m_mapRows.erase(it);
+            return;
+        }
+    }
+    for (auto it = m_mapRows.begin(); it != m_mapRows.end(); ++it)
+    {
+        if (it->second == pItem)
+        {
+            m_mapRows.erase(it);
+            return;
+        }
+    }
+}
+
+std::list<MenuCommand> FrequencyViewCtrl::GetMenuCommandList()
+{
+    return m_listMenuCommands;
+}
+
+void FrequencyViewCtrl::OnCommand(unsigned int /*nCommand*/)
+{
+    // The commands are offered in the context menu.
+}
+
+void FrequencyViewCtrl::AddColumns()
+{
+    m_pPreviousDelegate = m_pView->itemDelegate();
+    m_pView->setItemDelegate(this);
+    const QStringList listHeaders{tr("Start"), tr("Stop"), tr("Name"), tr("Suppress")};
+    const int nFirst = m_pView->columnCount();
+    for (int i = 0; i < listHeaders.size(); ++i)
+    {
+        m_pView->insertColumn(nFirst + i);
+        m_pView->setHorizontalHeaderItem(nFirst + i, new QTableWidgetItem(listHeaders[i]));
+    }
+    m_pView->setColumnWidth(3, 30);
+}
+
+void FrequencyViewCtrl::AddAttributes()
+{
+    m_pView->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_pView->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pView->setSortingEnabled(true);
+    QPalette palette = m_pView->palette();
+    palette.setColor(QPalette::Active, QPalette::Base, palette.color(QPalette::Active, QPalette::Window));
+    m_pView->setPalette(palette);
+}
+
+void FrequencyViewCtrl::AddConnects()
+{
+    connect(m_pView, SIGNAL(customContextMenuRequested(const QPoint&)), this,
+            SLOT(SlotContextMenuRequested(const QPoint&)));
+    connect(m_pView, SIGNAL(currentCellChanged(int, int, int, int)), this,
+            SLOT(SlotCurrentCellChanged(int, int, int, int)));
+    if (m_pClipboard)
+        connect(m_pClipboard, SIGNAL(dataChanged()), this, SLOT(SlotEnable()));
+}
+
+void FrequencyViewCtrl::AddMenu()
+{
+    m_pMenu = new ResortPopupMenu(m_pView, tr("ViewMenu").toLatin1().constData());
+    // New and Insert also sit in the view, so their shortcuts work while it has the focus.
+    QAction* pNew =
+        m_pMenu->insertItem(tr("New Frequency"), this, SLOT(SlotNew()), QKeySequence(Qt::CTRL + Qt::Key_F));
+    QAction* pInsert = m_pMenu->insertItem(tr("Insert Frequency"), this, SLOT(SlotInsert()),
+                                           QKeySequence(Qt::CTRL + Qt::Key_I));
+    for (QAction* pAction : {pNew, pInsert})
+    {
+        if (!pAction)
+            continue;
+        pAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_pView->addAction(pAction);
+    }
+    m_pDeleteAction = m_pMenu->insertItem(tr("&Delete Frequency"), this, SLOT(SlotDelete()));
+    if (m_pDeleteAction)
+        m_pDeleteAction->setEnabled(false);
+    m_pMenu->insertItem(tr("Keep Order"), this, SLOT(SlotReOrderTreeItems()));
+    m_pMenu->insertSeparator();
+    m_pCutAction = m_pMenu->insertItem(tr("Cut"), this, SLOT(SlotCut()));
+    m_pCopyAction = m_pMenu->insertItem(tr("Copy"), this, SLOT(SlotCopy()));
+    m_pPasteAction = m_pMenu->insertItem(tr("Paste"), this, SLOT(SlotPaste()));
+    if (m_pPasteAction)
+        m_pPasteAction->setEnabled(false);
+}
+
+void FrequencyViewCtrl::UpdateViewItemList()
+{
+    if (!m_pNode || !m_pView)
+        return;
+    // One pass over the children; a definition that has its row already costs a hash look-up.
+    std::vector<std::pair<values::Node*, int>> vecMissing;
+    int nIndex = 0;
+    for (values::TreeItem* pChild : m_pNode->GetTreeItems())
+    {
+        values::Node* pFd = AsFrequencyDefinition(pChild);
+        if (!pFd)
+            continue;
+        if (!GetMediator(pFd))
+            vecMissing.emplace_back(pFd, nIndex);
+        ++nIndex;
+    }
+
+    if (!vecMissing.empty())
+    {
+        SortingPause pause(m_pView);
+        const int nRows = m_pView->rowCount();
+        // New definitions at the end of the list (load, new, paste) get their rows in one step.
+        bool bTail = m_nPendingInsertions <= 0;
+        for (size_t i = 0; bTail && i < vecMissing.size(); ++i)
+            bTail = vecMissing[i].second == nRows + int(i);
+        if (bTail)
+            m_pView->setRowCount(nRows + int(vecMissing.size()));
+        // Pending insertions go to the insertion row, one below the other in list order.
+        const int nInsertAt = std::min(std::max(m_nInsertionRow, 0), nRows);
+        int nInserted = 0;
+        for (const auto& missing : vecMissing)
+        {
+            int nRow = missing.second;
+            if (m_nPendingInsertions > 0)
+            {
+                nRow = nInsertAt + nInserted++;
+                --m_nPendingInsertions;
+            }
+            if (auto* pItem = dynamic_cast<FrequencyViewItem*>(CreateMediator(missing.first)))
+                pItem->Init(nRow);
+        }
+        if (bTail)
+        {
+            // Rows made ready for definitions that could not be shown.
+            for (int nRow = m_pView->rowCount() - 1; nRow >= nRows; --nRow)
+            {
+                if (IsRowFree(m_pView, nRow))
+                    m_pView->removeRow(nRow);
+            }
+        }
+    }
+
+    m_nInsertionRow = std::max(m_nInsertionRow - 1, 0);
+    m_pView->clearSelection();
+    m_pView->SelectRow(m_nInsertionRow, true);
+    if (m_pView->rowCount() == 0 && m_pDeleteAction)
+        m_pDeleteAction->setEnabled(false);
+}
+
+values::Node* FrequencyViewCtrl::CreateFrequencyDef()
+{
+    values::IDynamicRules* pRules = RulesOf(m_pNode);
+    return pRules ? pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr) : nullptr;
+}
+
+void FrequencyViewCtrl::New()
+{
+    CreateFrequencyDef();
+}
+
+QWidget* FrequencyViewCtrl::createEditor(QWidget* pParent, const QStyleOptionViewItem& /*option*/,
+                                         const QModelIndex& index) const
+{
+    if (!m_pView || !index.isValid())
+        return nullptr;
+    auto* pCell = dynamic_cast<TableItem*>(m_pView->item(index.row(), index.column()));
+    if (!pCell || !pCell->GetValue())
+        return nullptr; // a cell whose value is gone has nothing to edit
+    QWidget* pEditor = pCell->createEditor();
+    if (pEditor && pEditor->parentWidget() != pParent)
+        pEditor->setParent(pParent);
+    return pEditor;
+}
+
+void FrequencyViewCtrl::setEditorData(QWidget* /*pEditor*/, const QModelIndex& /*index*/) const
+{
+    // The editor shows its value itself.
+}
+
+void FrequencyViewCtrl::setModelData(QWidget* /*pEditor*/, QAbstractItemModel* /*pModel*/,
+                                     const QModelIndex& /*index*/) const
+{
+    // The editor has written its value itself.
+}
+
+values::Mediator* FrequencyViewCtrl::CreateMediator(Observable* pObservable)
+{
+    auto* pTi = dynamic_cast<values::TreeItem*>(pObservable);
+    if (!pTi)
+    {
+        Assert("pTi", 622);
+        return nullptr;
+    }
+    values::Node* pNode = pTi->GetNode(QString());
+    if (!pNode)
+    {
+        Assert("pTi->GetNode()", 623);
+        return nullptr;
+    }
+    if (pTi->GetName().mid(0, g_vdNodeFd.Name().length()) != g_vdNodeFd.Name())
+        Assert("pTi->GetName().mid(0, g_vdNodeFd.Name().length()) == g_vdNodeFd.Name()", 624);
+    auto* pItem = new FrequencyViewItem(this, pNode);
+    pItem->SetObserver(m_pModifyObserver);
+    pItem->SetAliasMap(m_pAliasMap);
+    return pItem;
+}
+
+void FrequencyViewCtrl::NotifyCreated(values::Mediator* pMediator)
+{
+    values::MediatorCtrl::NotifyCreated(pMediator);
+}
+
+void FrequencyViewCtrl::NotifyDeleted(values::Mediator* pMediator)
+{
+    values::MediatorCtrl::NotifyDeleted(pMediator);
+    SetbModified(true);
+}
+
+void FrequencyViewCtrl::Update(Observable* pObservable, TChangeCode code)
+{
+    if (!m_pNode || pObservable != static_cast<Observable*>(m_pNode))
+        return;
+    if (code == values::CC_CHILDREN)
+        UpdateViewItemList();
+    else if (code == values::CC_DELETING)
+        Unload();
+}
+
+void FrequencyViewCtrl::SetObserver(values::IModifyObserver* pObserver)
+{
+    m_pModifyObserver = pObserver;
+    for (auto& entry : m_mapRows)
+        entry.second->SetObserver(pObserver);
+}
+
+bool FrequencyViewCtrl::IsModified()
+{
+    return m_bModified;
+}
+
+void FrequencyViewCtrl::SetbModified(bool bModified)
+{
+    m_bModified = bModified;
+    if (m_pModifyObserver)
+        m_pModifyObserver->NotifyModified(bModified);
+}
+
+FrequencyViewItem* FrequencyViewCtrl::GetRowMediator(int nRow) const
+{
+    if (!m_pView || nRow < 0)
+        return nullptr;
+    QTableWidgetItem* pNameItem = m_pView->item(nRow, 2);
+    if (!pNameItem)
+        return nullptr;
+    auto it = m_mapRows.find(pNameItem);
+    return it == m_mapRows.end() ? nullptr : it->second;
+}
+
+std::list<int> FrequencyViewCtrl::SelectedRows() const
+{
+    // Rows from the selection's model indexes: asking each selected cell for its row can search
+    // the whole table once rows above it were removed.
+    std::set<int> setRows;
+    if (m_pView && m_pView->selectionModel())
+    {
+        for (const QModelIndex& index : m_pView->selectionModel()->selectedIndexes())
+        {
+            if (m_pView->item(index.row(), index.column()))
+                setRows.insert(index.row());
+        }
+    }
+    return std::list<int>(setRows.begin(), setRows.end());
+}
+
+values::Node* FrequencyViewCtrl::GetCurrentFrequencyDef()
+{
+    for (int nRow : SelectedRows())
+    {
+        FrequencyViewItem* pItem = GetRowMediator(nRow);
+        if (!pItem)
+            continue;
+        values::Node* pFd = pItem->GetNode();
+        if (!pFd)
+            Assert("pFd", 726);
+        return pFd;
+    }
+    return nullptr;
+}
+
+values::Node* FrequencyViewCtrl::GetCurrentFd()
+{
+    values::Node* pFd = GetCurrentFrequencyDef();
+    values::ValueBase* pStart = ValueOf(pFd, g_vdFStart);
+    values::ValueBase* pStop = ValueOf(pFd, g_vdFStop);
+    return pStart && pStop && pStart->GetNumber() == pStop->GetNumber() ? pFd : nullptr;
+}
+
+void FrequencyViewCtrl::ShowParameter(values::Node* /*pFrequencyDefinition*/)
+{
+}
+
+void FrequencyViewCtrl::DeleteParameter()
+{
+}
+
+void FrequencyViewCtrl::SlotEnable()
+{
+    if (m_pPasteAction)
+        m_pPasteAction->setEnabled(m_pClipboard && !m_pClipboard->text().isEmpty());
+}
+
+void FrequencyViewCtrl::SlotCurrentCellChanged(int nRow, int /*nCol*/, int /*nPreviousRow*/,
+                                               int /*nPreviousCol*/)
+{
+    if (!m_pView)
+        return;
+    // Deselecting every row that has a selected cell is clearing the selection; doing it in one
+    // step keeps a large selection cheap.
+    m_pView->clearSelection();
+    m_pView->SelectRow(nRow, true);
+}
+
+void FrequencyViewCtrl::SlotContextMenuRequested(const QPoint& pos)
+{
+    if (!m_pView)
+        return;
+    // Below the last row, pasted definitions go to the end of the list.
+    const int nRow = m_pView->rowAt(pos.y());
+    m_nInsertionRow = nRow >= 0 ? nRow : m_pView->rowCount();
+    const bool bRows = m_pView->rowCount() > 0;
+    for (QAction* pAction : {m_pDeleteAction, m_pCutAction, m_pCopyAction})
+    {
+        if (pAction)
+            pAction->setEnabled(bRows);
+    }
+    SlotEnable();
+    if (m_pMenu)
+        m_pMenu->exec(m_pView->viewport()->mapToGlobal(pos));
+}
+
+void FrequencyViewCtrl::SlotNew()
+{
+    if (m_pView)
+        m_nInsertionRow = m_pView->rowCount();
+    New();
+}
+
+void FrequencyViewCtrl::SlotInsert()
+{
+    const int nPending = m_nPendingInsertions;
+    ++m_nPendingInsertions;
+    if (m_pView)
+        m_nInsertionRow = m_pView->rowCount();
+    New();
+    // A definition that was not made must not move the next row.
+    m_nPendingInsertions = std::min(m_nPendingInsertions, nPending);
+}
+
+void FrequencyViewCtrl::SlotDelete()
+{
+    if (!m_pView)
+        return;
+    const std::list<int> listRows = SelectedRows();
+    // Each deletion used to rebuild the row list at once, which moved the insertion row one up
+    // (not below 0) before the deletion moved it once more; the rebuild now runs once for the
+    // whole batch, so the insertion row is followed here.
+    int nInsertionRow = m_nInsertionRow;
+    bool bDeleted = false;
+    {
+        EditTriggerPause pause(m_pView);
+        values::VtTransaction transaction;
+        for (auto it = listRows.rbegin(); it != listRows.rend(); ++it)
+        {
+            FrequencyViewItem* pItem = GetRowMediator(*it);
+            if (!pItem)
+                continue;
+            pItem->DeleteTreeItem();
+            nInsertionRow = std::max(nInsertionRow - 1, 0) - 1;
+            bDeleted = true;
+        }
+    }
+    if (bDeleted)
+        m_nInsertionRow = nInsertionRow;
+    m_pView->clearSelection();
+    m_pView->SelectRow(m_nInsertionRow, true);
+    if (QTableWidgetItem* pCell = m_nInsertionRow >= 0 ? m_pView->item(m_nInsertionRow, 0) : nullptr)
+        m_pView->scrollToItem(pCell);
+}
+
+void FrequencyViewCtrl::SlotCut()
+{
+    SlotCopy();
+    SlotDelete();
+}
+
+void FrequencyViewCtrl::SlotCopy()
+{
+    values::VtXml xml;
+    for (int nRow : SelectedRows())
+    {
+        FrequencyViewItem* pItem = GetRowMediator(nRow);
+        if (values::Node* pFd = pItem ? pItem->GetNode() : nullptr)
+            xml.AddNode(pFd);
+    }
+    if (m_pClipboard)
+        m_pClipboard->setText(xml.GetString());
+}
+
+void FrequencyViewCtrl::SlotPaste()
+{
+    if (!m_pNode || !m_pClipboard)
+        return;
+    QString sText = m_pClipboard->text();
+    try
+    {
+        if (sText.contains(QLatin1String("<!DOCTYPE Vt>")))
+        {
+            PasteVtXml(sText);
+            return;
+        }
+        const bool bAccepted = sText.contains(QLatin1String("FrequencyStoreList"))
+                                   ? PasteFrequencyStoreRG(sText)
+                                   : PasteFrequencyListCopyStruct(sText);
+        if (!bAccepted)
+            ShowMessage(tr("Paste Text Format Error:") + QLatin1Char('\n') + tr("Unknown Format."));
+    }
+    catch (const KVException&)
+    {
+        ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
+                    tr("The data in the clipboard could not be added!"));
+    }
+}
+
+void FrequencyViewCtrl::PasteVtXml(const QString& sText)
+{
+    const values::VtXml xml(sText);
+    QStringList listRefused;
+    {
+        // The rows of all pasted definitions are built once, at the insertion row.
+        values::VtTransaction transaction;
+        for (int nIndex = 0;; ++nIndex)
+        {
+            std::unique_ptr<values::Node> pNode(xml.CreateNodeAt(nIndex));
+            if (!pNode)
+                break;
+            if (pNode->GetValueDescriptor() != &g_vdNodeFd)
+            {
+                listRefused << Alias(pNode->GetName());
+                continue;
+            }
+            // A definition named otherwise would be added but never shown.
+            if (!AsFrequencyDefinition(pNode.get()))
+                pNode->SetName(g_vdNodeFd.Name());
+            ++m_nPendingInsertions;
+            if (m_pNode->AddItemUnique(pNode.get()))
+                pNode.release();
+            else
+                --m_nPendingInsertions;
+        }
+    }
+    for (const QString& sName : listRefused)
+        ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
+                    tr("The node %1 in the clipboard could not be added!").arg(sName));
+}
+
+bool FrequencyViewCtrl::PasteFrequencyListCopyStruct(QString& sText)
+{
+    FrequencyListPaste paste;
+    if (!paste.ReadCopyStruct(sText))
+        return false;
+    if (paste.HasProblems())
+        ShowMessage(paste.DescribeProblems());
+    else
+        CreateDefinitions(paste);
+    return true;
+}
+
+bool FrequencyViewCtrl::PasteFrequencyStoreRG(QString& sText)
+{
+    IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
+    bool bAccepted = false;
+    try
+    {
+        FrequencyListPaste paste;
+        paste.ReadFrequencyStore(sText);
+        if (pDefinition)
+            pDefinition->Prepare(false);
+        if (paste.HasProblems())
+            ShowMessage(paste.DescribeProblems());
+        else
+            CreateDefinitions(paste);
+        bAccepted = true;
+    }
+    catch (const REPORTGENERATOR::RGException& exception)
+    {
+        Trace(QStringLiteral("EXCEPTION WHILE PASTING FREQUENCIES:"), 862);
+        Trace(exception.GetErrorText(), 863);
+    }
+    catch (...)
+    {
+        Trace(QStringLiteral("UNKNOWN EXCEPTION WHILE PASTING FREQUENCIES"), 867);
+    }
+    if (pDefinition)
+        pDefinition->Prepare(false);
+    return bAccepted;
+}
+
+void FrequencyViewCtrl::CreateDefinitions(const FrequencyListPaste& paste)
+{
+    const std::vector<FrequencyListPaste::Entry>& vecEntries = paste.GetEntries();
+    if (vecEntries.empty() || !m_pNode)
+        return;
+    values::IDynamicRules* pRules = RulesOf(m_pNode);
+    const QString sNotAdded = tr("Paste Text Format Error.") + QLatin1Char('\n') +
+                              tr("The data in the clipboard could not be added!");
+    if (!pRules || !pRules->IsAddAllowed(m_pNode, &g_vdNodeFd))
+    {
+        ShowMessage(sNotAdded);
+        return;
+    }
+    const int nRowsBefore = m_pView ? m_pView->rowCount() : 0;
+    size_t nCreated = 0;
+    {
+        // The rows are built once, when the list is complete; every line fills the definition
+        // made for it.
+        values::VtTransaction transaction;
+        for (const FrequencyListPaste::Entry& entry : vecEntries)
+        {
+            values::Node* pFd = pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
+            if (!pFd)
+                break;
+            ++nCreated;
+            if (values::ValueBase* pStart = MakeValue(pFd, g_vdFStart))
+                pStart->SetNumber(entry.dFrequency, nullptr);
+            if (values::ValueBase* pStop = MakeValue(pFd, g_vdFStop))
+                pStop->SetNumber(entry.dFrequency, nullptr);
+            if (values::ValueBase* pName = MakeValue(pFd, g_vdFName))
+                pName->SetAsString(entry.sName, nullptr);
+
+            values::Node* pPar = pFd->GetChildNode(&g_vdNodePar);
+            if (!pPar)
+                continue; // the definition takes its parameters from above
+            if (entry.bBandwidth)
+            {
+                if (values::ValueSelection* pResolution =
+                        SelectionOf(pPar->GetChildNode(&g_vdNodeDet), g_vdResolutionBandwidth))
+                    pResolution->SelectClosestValue(entry.dBandwidth, nullptr);
+            }
+            if (!paste.IsStoreList())
+                continue;
+            values::Node* pDemod = pPar->GetChildNode(&g_vdNodeDemod);
+            if (!pDemod)
+            {
+                values::IDynamicRules* pParRules = RulesOf(pPar);
+                pDemod = pParRules ? pParRules->CreateChild(pPar, &g_vdNodeDemod, nullptr) : nullptr;
+            }
+            if (values::ValueSelection* pBandwidth = SelectionOf(pDemod, g_vdBandwidth))
+                pBandwidth->SelectClosestValue(entry.dBandwidth, nullptr);
+            if (values::ValueSelection* pDemodulation = SelectionOf(pDemod, g_vdDemodulation))
+                pDemodulation->SelectText(entry.sDemodulation, nullptr);
+        }
+        // Selects the last pasted row once the rows are built.
+        m_nInsertionRow = nRowsBefore + int(nCreated);
+    }
+    if (nCreated < vecEntries.size())
+        ShowMessage(sNotAdded);
+}
+
+std::vector<values::Node*> FrequencyViewCtrl::DefinitionsInShownOrder() const
+{
+    std::vector<values::Node*> vecShown;
+    if (!m_pView)
+        return vecShown;
+    const QHeaderView* pHeader = m_pView->verticalHeader();
+    const int nRows = m_pView->rowCount();
+    vecShown.reserve(size_t(nRows));
+    for (int nVisual = 0; nVisual < nRows; ++nVisual)
+    {
+        FrequencyViewItem* pItem = GetRowMediator(pHeader->logicalIndex(nVisual));
+        values::Node* pFd = pItem ? pItem->GetNode() : nullptr;
+        if (pFd && pFd->GetParentNode() == m_pNode)
+            vecShown.push_back(pFd);
+    }
+    return vecShown;
+}
+
+void FrequencyViewCtrl::SlotReOrderTreeItems()
+{
+    if (!m_pNode || !m_pView)
+        return;
+    const std::vector<values::Node*> vecShown = DefinitionsInShownOrder();
+    // All renames and the reordering change the list once.
+    values::VtTransaction transaction;
+
+    // 1. Sort numbers in the order the rows are shown.
+    int nCounter = 0;
+    for (values::Node* pFd : vecShown)
+    {
+        if (pFd->GetName().startsWith(C::g_sFd))
+            Rename(pFd, QStringLiteral("%1_%2").arg(nCounter++).arg(C::g_sFd));
+    }
+    // 2. The definitions take the order of the rows in the tree.
+    ReorderDefinitions(vecShown);
+    // 3. Numbered names in the tree's order, which is now the table's.
+    int nNumber = 0;
+    const std::vector<values::TreeItem*> vecChildren = m_pNode->GetTreeItems();
+    for (values::TreeItem* pChild : vecChildren)
+    {
+        if (pChild->IsNode() && pChild->GetName().contains(C::g_sFd))
+            Rename(pChild, C::g_sFd + QStringLiteral("%1").arg(nNumber++, 5, 10, QLatin1Char('0')));
+    }
+}
+
+void FrequencyViewCtrl::ReorderDefinitions(const std::vector<values::Node*>& vecShown)
+{
+    const int n = int(vecShown.size());
+    if (n < 2)
+        return;
+    const int nMaximum = 2 * n + int(std::floor(std::log10(double(n)))) * (n + 10);
+    QProgressDialog dialog(tr("Nodes Reordering ..."), QString(), 1, nMaximum);
+    dialog.setWindowTitle(CfgCenter::GetAppName());
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setCancelButton(nullptr);
+    Progress progress(&dialog, nMaximum);
+
+    // Least-significant-digit radix sort of the definitions by their place in the table.
+    typedef std::pair<int, values::Node*> Keyed;
+    std::vector<std::vector<Keyed>> vecBuckets(10);
+    for (int i = 0; i < n; ++i)
+    {
+        vecBuckets[size_t(i % 10)].emplace_back(i, vecShown[size_t(i)]);
+        progress.Step();
+    }
+    for (int nDivisor = 10; n > nDivisor; nDivisor *= 10)
+    {
+        std::vector<std::vector<Keyed>> vecAside(10);
+        for (size_t b = 0; b < 10; ++b)
+        {
+            vecAside[b].swap(vecBuckets[b]);
+            progress.Step();
+        }
+        for (const std::vector<Keyed>& bucket : vecAside)
+        {
+            for (const Keyed& keyed : bucket)
+            {
+                vecBuckets[size_t((keyed.first / nDivisor) % 10)].push_back(keyed);
+                progress.Step();
+            }
+        }
+    }
+    std::vector<values::Node*> vecSorted;
+    vecSorted.reserve(size_t(n));
+    for (const std::vector<Keyed>& bucket : vecBuckets)
+    {
+        for (const Keyed& keyed : bucket)
+        {
+            vecSorted.push_back(keyed.second);
+            progress.Step();
+        }
+    }
+
+    // The places the definitions hold among the children take them in table order; other
+    // children keep their places.
+    const std::unordered_set<values::TreeItem*> setShown(vecShown.begin(), vecShown.end());
+    std::vector<values::TreeItem*> vecOrder = m_pNode->GetTreeItems();
+    size_t nNext = 0;
+    for (values::TreeItem*& pChild : vecOrder)
+    {
+        if (setShown.count(pChild))
+            pChild = vecSorted[nNext++];
+    }
+    m_pNode->ReorderChildren(vecOrder, nullptr);
+    dialog.setValue(nMaximum);
+}

@@ -1,0 +1,264 @@
+#include "dravinelcontrols/frequencyviewitem.h"
+
+#include "dravinelcontrols/frequencyview.h"
+#include "dravinelcontrols/frequencyviewctrl.h"
+#include "dravinelcontrols/tableitem.h"
+#include "dravineldefinition/descriptors.h"
+#include "kvbase/errorhandler.h"
+#include "oskevo/changecodes.h"
+#include "oskevo/node.h"
+#include "oskevo/valuebase.h"
+#include "oskevo/valuedescriptor.h"
+
+#include <QTableWidget>
+
+namespace
+{
+
+// The value of a descriptor below the definition, made when missing (null when the path is
+// taken by an item of another kind).
+values::ValueBase* MakeValue(values::Node* pFd, const values::ValueDescriptor& descriptor)
+{
+    return dynamic_cast<values::ValueBase*>(descriptor.CreateAt(pFd, nullptr));
+}
+
+// Looks the value up, observes it and answers it typed; a value of another kind is reported
+// and left alone.
+template <class T>
+T* Observe(values::Node* pFd, const values::ValueDescriptor& descriptor, IObserver* pObserver)
+{
+    values::ValueBase* pFound = pFd->GetValue(descriptor.PathName().mid(1));
+    if (!pFound)
+        return nullptr;
+    T* pValue = dynamic_cast<T*>(pFound);
+    if (!pValue)
+    {
+        if (ErrorHandler::Instance()->IsAssertOn())
+            ErrorHandler::Instance()->_Q_assert(
+                QStringLiteral("pValue"), QStringLiteral("oskevo/valueclasses/valueobservermacros"), 348);
+        return nullptr;
+    }
+    pValue->AddObserver(pObserver);
+    return pValue;
+}
+
+template <class T> void Release(T*& pValue, IObserver* pObserver)
+{
+    if (!pValue)
+        return;
+    pValue->DeleteObserver(pObserver);
+    pValue = nullptr;
+}
+
+bool IsRowFree(QTableWidget* pTable, int nRow)
+{
+    for (int nCol = 0; nCol < pTable->columnCount(); ++nCol)
+    {
+        if (pTable->item(nRow, nCol))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+FrequencyViewItem::FrequencyViewItem(FrequencyViewCtrl* pCtrl, values::Node* pFrequencyNode)
+    : values::TreeItemMediator(pCtrl, pFrequencyNode), m_pCtrl(pCtrl)
+{
+}
+
+FrequencyViewItem::~FrequencyViewItem()
+{
+    Release(m_pStartValue, this);
+    Release(m_pStopValue, this);
+    Release(m_pSuppValue, this);
+    if (m_pNameItem && m_pCtrl && !m_pCtrl->IsDestructing())
+    {
+        m_pCtrl->NotifyViewItemDeleted(this);
+        const int nRow = GetRow();
+        ForgetRow();
+        if (nRow >= 0)
+            m_pTable->removeRow(nRow);
+    }
+}
+
+values::Node* FrequencyViewItem::GetNode() const
+{
+    values::TreeItem* pItem = GetTreeItem();
+    return pItem ? pItem->AsNode() : nullptr;
+}
+
+QTableWidgetItem* FrequencyViewItem::GetViewItem() const
+{
+    return m_pNameItem;
+}
+
+int FrequencyViewItem::GetRow() const
+{
+    return m_pNameItem ? m_pNameItem->row() : -1;
+}
+
+void FrequencyViewItem::ForgetRow()
+{
+    m_pNameItem = nullptr;
+    m_pStopItem = nullptr;
+    m_vecCells.clear();
+}
+
+void FrequencyViewItem::SetObserver(values::IModifyObserver* pObserver)
+{
+    m_pModifyObserver = pObserver;
+    for (TableItem* pCell : m_vecCells)
+        pCell->SetObserver(pObserver);
+}
+
+void FrequencyViewItem::SetbModified(bool bModified)
+{
+    m_bModified = bModified;
+    if (m_pModifyObserver)
+        m_pModifyObserver->NotifyModified(bModified);
+}
+
+bool FrequencyViewItem::IsSuppressed()
+{
+    return m_pSuppValue && m_pSuppValue->GetValue();
+}
+
+int FrequencyViewItem::PrepareRow(int nRow)
+{
+    const int nRows = m_pTable->rowCount();
+    if (nRow < 0 || nRow > nRows)
+        nRow = nRows;
+    if (nRow == nRows)
+        m_pTable->setRowCount(nRow + 1);
+    else if (!IsRowFree(m_pTable, nRow))
+        m_pTable->insertRow(nRow); // the rows below keep their cells and move down
+    return nRow;
+}
+
+void FrequencyViewItem::Init(int nRow)
+{
+    values::Node* pFd = GetNode();
+    m_pTable = m_pCtrl ? m_pCtrl->GetFrequencyView() : nullptr;
+    if (!pFd || !m_pTable || m_pNameItem)
+        return;
+    values::ValueDescriptor::SetBasePath(pFd->GetPathName_NoSlashForRoot());
+
+    nRow = PrepareRow(nRow);
+    m_pTable->setEditTriggers(QAbstractItemView::AllEditTriggers);
+
+    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFStart), nRow, 0);
+    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFStop), nRow, 1);
+    m_pStopItem = dynamic_cast<TableItem*>(m_pTable->item(nRow, 1));
+    if (values::ValueBase* pName = MakeValue(pFd, DravinelDefinition::g_vdFName))
+    {
+        m_pNameItem = new TableItem(pName, m_pTable, QString());
+        m_pTable->setItem(nRow, 2, m_pNameItem);
+        m_pNameItem->Text(pName);
+        m_pNameItem->SetObserver(m_pModifyObserver);
+        m_vecCells.push_back(m_pNameItem);
+    }
+    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFSupp), nRow, 3);
+
+    m_pStartValue = Observe<values::ValueNumeric<double>>(pFd, DravinelDefinition::g_vdFStart, this);
+    m_pStopValue = Observe<values::ValueNumeric<double>>(pFd, DravinelDefinition::g_vdFStop, this);
+    m_pSuppValue = Observe<values::Value<bool>>(pFd, DravinelDefinition::g_vdFSupp, this);
+    m_dLastStart = m_pStartValue ? m_pStartValue->GetValue() : 0.0;
+    m_dLastStop = m_pStopValue ? m_pStopValue->GetValue() : 0.0;
+    CoverStop();
+
+    if (m_pCtrl)
+        m_pCtrl->NotifyViewItemCreated(this);
+}
+
+void FrequencyViewItem::AddTableItem(values::ValueBase* pValue, int nRow, int nCol)
+{
+    if (!pValue || !m_pTable)
+        return;
+    TableItem* pCell = new TableItem(pValue, m_pTable, QString());
+    m_pTable->setItem(nRow, nCol, pCell);
+    pCell->Text(pValue);
+    pCell->SetObserver(m_pModifyObserver);
+    m_vecCells.push_back(pCell);
+}
+
+void FrequencyViewItem::CoverStop()
+{
+    if (!m_pStopItem)
+        return;
+    const bool bSingle =
+        m_pStartValue && m_pStopValue && m_pStartValue->GetValue() == m_pStopValue->GetValue();
+    m_pStopItem->SetbCovered(bSingle, true);
+}
+
+void FrequencyViewItem::DeleteTreeItem()
+{
+    if (m_pNameItem)
+    {
+        if (m_pCtrl)
+            m_pCtrl->NotifyViewItemDeleted(this);
+        const int nRow = GetRow();
+        QTableWidget* pTable = m_pTable;
+        ForgetRow();
+        if (nRow >= 0)
+            pTable->removeRow(nRow);
+    }
+    // Deleting the definition ends this mediator: nothing of it may be touched afterwards.
+    values::TreeItemMediator::DeleteTreeItem();
+}
+
+void FrequencyViewItem::Update(Observable* pObservable, TChangeCode code)
+{
+    SetbModified(true);
+
+    if (code == values::CC_STATE)
+    {
+        auto IsDeleted = [](values::ValueBase* pValue) { return pValue->GetState() == values::VS_DELETE; };
+        if (m_pStartValue && pObservable == static_cast<Observable*>(m_pStartValue))
+        {
+            if (IsDeleted(m_pStartValue))
+                Release(m_pStartValue, this);
+        }
+        else if (m_pStopValue && pObservable == static_cast<Observable*>(m_pStopValue))
+        {
+            if (IsDeleted(m_pStopValue))
+                Release(m_pStopValue, this);
+        }
+        else if (m_pSuppValue && pObservable == static_cast<Observable*>(m_pSuppValue))
+        {
+            if (IsDeleted(m_pSuppValue))
+                Release(m_pSuppValue, this);
+        }
+    }
+    else if (code == values::CC_VALUE)
+    {
+        if (m_pStartValue && pObservable == static_cast<Observable*>(m_pStartValue))
+        {
+            // A single frequency stays single when its start moves.
+            if (m_pStopValue && m_dLastStart == m_pStopValue->GetValue())
+            {
+                m_pStopValue->SetValue(m_pStartValue->GetValue(), this);
+                m_dLastStop = m_pStopValue->GetValue();
+            }
+            CoverStop();
+            m_dLastStart = m_pStartValue->GetValue();
+            return;
+        }
+        if (m_pStopValue && pObservable == static_cast<Observable*>(m_pStopValue))
+        {
+            CoverStop();
+            m_dLastStop = m_pStopValue->GetValue();
+            return;
+        }
+        if (m_pSuppValue && pObservable == static_cast<Observable*>(m_pSuppValue) && m_pCtrl)
+        {
+            if (m_pSuppValue->GetValue())
+                m_pCtrl->DeleteParameter();
+            else
+                m_pCtrl->ShowParameter(GetNode());
+        }
+    }
+
+    if (code != values::CC_MODIFIED)
+        values::TreeItemMediator::Update(pObservable, code);
+}
