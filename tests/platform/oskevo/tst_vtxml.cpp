@@ -135,7 +135,6 @@ private slots:
     void hostileTextIsRefusedQuickly_data();
     void hostileTextIsRefusedQuickly();
     void fromXmlReplacesContentInOneStep();
-    void fromXmlRefusesTopLevelDuplicates();
     void fromXmlWithObserversThatDelete_data();
     void fromXmlWithObserversThatDelete();
     void createNodeAt_data();
@@ -577,28 +576,6 @@ void TestVtXml::fromXmlReplacesContentInOneStep()
     QCOMPARE(recorder.Count(CC_DELETING), 0);
     // The replaced value was told that it goes.
     QCOMPARE(oldRecorder.Count(CC_STATE), 1);
-}
-
-void TestVtXml::fromXmlRefusesTopLevelDuplicates()
-{
-    // Two copied nodes of one name are a fine node list, but no content of one node.
-    Node first(QStringLiteral("Fd"));
-    first.AddItem(new ValueDouble(QStringLiteral("FStart"), &g_vdXmlDouble, 1e6));
-    Node second(QStringLiteral("Fd"));
-    second.AddItem(new ValueDouble(QStringLiteral("FStart"), &g_vdXmlDouble, 2e6));
-    VtXml document;
-    document.AddNode(&first);
-    document.AddNode(&second);
-    const VtXml parsed(document.GetString());
-    QCOMPARE(parsed.GetNodeCount(), 2);
-    std::unique_ptr<Node> pSecond(parsed.CreateNodeAt(1));
-    QCOMPARE(Dump(pSecond.get()), Dump(&second));
-
-    Node target(QStringLiteral("Target"));
-    const Refusal refusal = RefusalOf([&] { VtXml::FromXml(&target, document.GetString()); });
-    QVERIFY2(refusal.sMessage.contains(QLatin1String("\"Fd\" is used twice at the top")),
-             qPrintable(refusal.sMessage));
-    QCOMPARE(target.GetChildCount(), 0);
 }
 
 namespace
