@@ -267,10 +267,10 @@ void TreeViewBaseCtrl::UpdateChildItems(TreeViewItem* pParent, bool bRecursive)
         pLvi->insertChild(nIndex, pWanted);
     }
 
-    // Taking a current item out and back in loses it as current: give it back.
-    if (pCurrentLvi && m_pTreeView && m_pTreeView->currentItem() != pCurrentLvi &&
-        TreeViewItem::FromListViewItem(pCurrentLvi) == m_pCurrentTvi && m_pCurrentTvi &&
-        pCurrentLvi->treeWidget() == m_pTreeView)
+    // Taking a current item out and back in loses it as current: give it back. (The old
+    // current list-view item is only touched while its tree item still lives.)
+    if (pCurrentLvi && m_pCurrentTvi && m_pCurrentTvi->GetListViewItem() == pCurrentLvi && m_pTreeView &&
+        m_pTreeView->currentItem() != pCurrentLvi && pCurrentLvi->treeWidget() == m_pTreeView)
         m_pTreeView->setCurrentItem(pCurrentLvi);
     EndUpdate();
 }

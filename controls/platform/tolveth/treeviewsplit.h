@@ -42,8 +42,7 @@ public:
     void OnCommand(unsigned int nCommand) override;
     void SetAliasMap(IAliasMap* pAliasMap) override;
 
-protected:
-    // The controller factory; the default makes a TreeViewSplitCtrl.
+    // The controller factory, asked on first need; the default makes a TreeViewSplitCtrl.
     virtual TreeViewBaseCtrl* CreateTreeViewCtrl();
 
 private:
