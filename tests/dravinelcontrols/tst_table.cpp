@@ -119,14 +119,6 @@ class TestTable : public QObject
     Q_OBJECT
 
 private slots:
-    void nameAndFilter()
-    {
-        Table named(nullptr, "FrequencyView");
-        QCOMPARE(named.objectName(), QStringLiteral("FrequencyView"));
-        Table unnamed;
-        QCOMPARE(unnamed.objectName(), QString());
-    }
-
     // Numbers sort by their key (text that is no number counts 0), texts and selections in
     // locale-aware order; descending is the exact reverse of ascending for distinct keys.
     void sort_data()

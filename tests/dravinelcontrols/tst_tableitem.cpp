@@ -510,29 +510,6 @@ private slots:
                 QCOMPARE(image.pixel(x, y), QColor(Qt::magenta).rgb());
         }
     }
-
-    // The item answers the meta-object cast for each of its bases by name.
-    void castNames_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<bool>("answers");
-        QTest::newRow("TableItem") << QByteArray("TableItem") << true;
-        QTest::newRow("QTableWidgetItem") << QByteArray("QTableWidgetItem") << true;
-        QTest::newRow("IObserver") << QByteArray("IObserver") << true;
-        QTest::newRow("values::KVModifier") << QByteArray("values::KVModifier") << true;
-        QTest::newRow("AliasMapClient") << QByteArray("AliasMapClient") << true;
-        QTest::newRow("QObject") << QByteArray("QObject") << true;
-        QTest::newRow("Table") << QByteArray("Table") << false;
-    }
-    void castNames()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(bool, answers);
-        Cells cells;
-        TableItem* pItem = cells.Cell(cells.Value(KIND_TEXT));
-        QCOMPARE(pItem->qt_metacast(name.constData()) != nullptr, answers);
-        QCOMPARE(static_cast<IObserver*>(pItem->qt_metacast("IObserver")), static_cast<IObserver*>(pItem));
-    }
 };
 
 QTEST_MAIN(TestTableItem)

@@ -77,12 +77,6 @@ int ResortPopupMenu::idOf(const QAction* pAction) const
     return -1;
 }
 
-int ResortPopupMenu::indexOf(int nId) const
-{
-    QAction* pAction = actionForId(nId);
-    return pAction ? actions().indexOf(pAction) : -1;
-}
-
 void ResortPopupMenu::setItemEnabled(int nId, bool bEnabled)
 {
     if (QAction* pAction = actionForId(nId))
@@ -93,12 +87,6 @@ bool ResortPopupMenu::isItemEnabled(int nId) const
 {
     QAction* pAction = actionForId(nId);
     return pAction && pAction->isEnabled();
-}
-
-void ResortPopupMenu::removeItem(int nId)
-{
-    delete actionForId(nId);
-    m_mapActions.remove(nId);
 }
 
 QAction* ResortPopupMenu::ActionAt(int nIndex) const

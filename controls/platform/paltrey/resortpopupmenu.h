@@ -34,10 +34,8 @@ public:
     // Look-ups by id; an unknown id gives null / -1 / false and changes nothing.
     QAction* actionForId(int nId) const;
     int idOf(const QAction* pAction) const;
-    int indexOf(int nId) const; // position among all entries, separators included
     void setItemEnabled(int nId, bool bEnabled);
     bool isItemEnabled(int nId) const;
-    void removeItem(int nId);
 
 private:
     QAction* ActionAt(int nIndex) const;

@@ -60,16 +60,6 @@ private slots:
         QCOMPARE(edit.GetLongitude(), longitude);
     }
 
-    void unknownFormatIsIgnored()
-    {
-        CoordEdit edit(nullptr, nullptr, 10.5, 20.25);
-        QVERIFY(edit.SetFormat(1));
-        const QString sBefore = edit.GetLatitudeEdit()->text();
-        QVERIFY(!edit.SetFormat(7));
-        QCOMPARE(edit.GetFormat(), 1);
-        QCOMPARE(edit.GetLatitudeEdit()->text(), sBefore);
-    }
-
     // Typed text in any format is taken; bad or out-of-range text is refused with a hint and
     // the position stays, the text stays for correction.
     void typing_data()

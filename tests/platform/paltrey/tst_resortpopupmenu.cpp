@@ -49,25 +49,6 @@ private:
     }
 
 private slots:
-    void nameBecomesObjectName_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<bool>("null");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("named") << QByteArray("ViewMenu") << false << QStringLiteral("ViewMenu");
-        QTest::newRow("null") << QByteArray() << true << QString();
-    }
-    void nameBecomesObjectName()
-    {
-        QFETCH(QByteArray, name);
-        QFETCH(bool, null);
-        QFETCH(QString, expected);
-        QWidget parent;
-        ResortPopupMenu menu(&parent, null ? nullptr : name.constData());
-        QCOMPARE(menu.objectName(), expected);
-        QCOMPARE(menu.parentWidget(), &parent);
-    }
-
     // The operator opens the menu and clicks an entry: its slot runs, and only its slot.
     void clickingAnEntryCallsItsSlot_data()
     {
@@ -192,23 +173,6 @@ private slots:
         QCOMPARE(menu.insertItem(QStringLiteral("second"), &receiver, slot.constData(), QKeySequence(), id),
                  static_cast<QAction*>(nullptr));
         QCOMPARE(menu.actions().size(), 1);
-    }
-
-    // Free ids skip the ones given explicitly.
-    void automaticIdsAreUnique()
-    {
-        Receiver receiver;
-        ResortPopupMenu menu;
-        QAction* pExplicit =
-            menu.insertItem(QStringLiteral("explicit"), &receiver, SLOT(SlotNew()), QKeySequence(), 0);
-        QAction* pAuto1 = menu.insertItem(QStringLiteral("auto1"), &receiver, SLOT(SlotNew()));
-        QAction* pAuto2 = menu.insertItem(QStringLiteral("auto2"), &receiver, SLOT(SlotNew()));
-        QVERIFY(pExplicit && pAuto1 && pAuto2);
-        QSet<int> setIds{menu.idOf(pExplicit), menu.idOf(pAuto1), menu.idOf(pAuto2)};
-        QCOMPARE(setIds.size(), 3);
-        menu.removeItem(menu.idOf(pAuto1));
-        QCOMPARE(menu.actions().size(), 2);
-        QCOMPARE(menu.actionForId(1), static_cast<QAction*>(nullptr));
     }
 
     // The view adds the action to itself so the shortcut works there without the menu.
