@@ -357,6 +357,7 @@ void FrequencyViewCtrl::AddConnects()
             SLOT(SlotCurrentCellChanged(int, int, int, int)));
     if (m_pClipboard)
         connect(m_pClipboard, SIGNAL(dataChanged()), this, SLOT(SlotEnable()));
+    connect(m_pView, SIGNAL(cellPressed(int, int)), this, SLOT(SlotCellPressed(int, int)));
 }
 
 void FrequencyViewCtrl::AddMenu()
@@ -616,6 +617,12 @@ void FrequencyViewCtrl::SlotCurrentCellChanged(int nRow, int /*nCol*/, int /*nPr
     // step keeps a large selection cheap.
     m_pView->clearSelection();
     m_pView->SelectRow(nRow, true);
+}
+
+void FrequencyViewCtrl::SlotCellPressed(int nRow, int /*nCol*/)
+{
+    if (m_pView)
+        m_pView->SelectRow(nRow, true);
 }
 
 void FrequencyViewCtrl::SlotContextMenuRequested(const QPoint& pos)

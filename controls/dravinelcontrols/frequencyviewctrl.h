@@ -143,6 +143,11 @@ protected:
     QAction* m_pPasteAction;
     QClipboard* m_pClipboard;
 
+private slots:
+    // A press toggles the pressed cell after the current-cell change selected its row; the row
+    // is made whole again.
+    void SlotCellPressed(int nRow, int nCol);
+
 private:
     // Fills new definitions from read lines or store entries, all in one change of the list.
     void CreateDefinitions(const FrequencyListPaste& paste);

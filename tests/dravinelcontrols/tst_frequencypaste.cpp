@@ -1,0 +1,426 @@
+// The frequency view's clipboard: copy and paste between two views, the tab-separated list
+// operators bring from spreadsheets (good and broken), frequency store lists, value framework XML
+// with foreign nodes, and the exact messages of every failure, also as a real message box.
+
+#include "tst_frequencyfixture.h"
+
+#include "fenmarro/frequencystorelist.h"
+#include "oskevo/node.h"
+#include "oskevo/vtxml.h"
+#include "zorvanappstartup/cfgcenter.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+
+using namespace FrequencyTest;
+
+namespace
+{
+const QString s_sUnknown = QStringLiteral("Paste Text Format Error:\nUnknown Format.");
+const QString s_sNotAdded =
+    QStringLiteral("Paste Text Format Error.\nThe data in the clipboard could not be added!");
+
+// A spreadsheet's list: header line, column line, then the lines, joined with sEnd.
+QString Sheet(const QStringList& listLines, const QString& sEnd = QStringLiteral("\n"))
+{
+    return (QStringList{"FrequencyListCopyStruct", "Frequency\tName\tBandwidth"} + listLines).join(sEnd);
+}
+
+struct Pasted
+{
+    QStringList listNames;
+    QList<double> listStarts;
+    QStringList listMessages;
+    QString sConsistency;
+};
+
+// Pastes sText into a view over a list that holds one definition already ("Old").
+Pasted PasteInto(const QString& sText, bool bSortedByName = false)
+{
+    FdsNode fds;
+    values::Node* pOld = fds.Add(1e6, 2e6, QStringLiteral("Old"));
+    ShownView view(fds.Get());
+    if (bSortedByName)
+        ClickHeader(view.Get(), 2);
+    Messages messages;
+    QGuiApplication::clipboard()->setText(sText);
+    UseContextMenu(view.Get(), 0, QStringLiteral("Paste"));
+
+    Pasted pasted;
+    pasted.listMessages = messages.m_listTexts;
+    for (values::Node* pFd : fds.Definitions())
+    {
+        if (pFd == pOld)
+            continue;
+        pasted.listNames << Name(pFd);
+        pasted.listStarts << Start(pFd);
+        if (Stop(pFd) != Start(pFd))
+            pasted.sConsistency = QStringLiteral("stop differs from start");
+    }
+    if (Start(pOld) != 1e6 || Stop(pOld) != 2e6 || Name(pOld) != QStringLiteral("Old"))
+        pasted.sConsistency = QStringLiteral("the definition there before was changed");
+    if (view->rowCount() != fds.Definitions().size())
+        pasted.sConsistency =
+            QStringLiteral("%1 rows for %2 definitions").arg(view->rowCount()).arg(fds.Definitions().size());
+    if (pasted.sConsistency.isEmpty())
+        pasted.sConsistency = CheckRowsConsistent(view.Get(), fds.Definitions());
+    return pasted;
+}
+
+QString StoreList(const QList<Fenmarro::FrequencyStoreEntry>& listEntries)
+{
+    Fenmarro::FrequencyStoreList list;
+    for (const Fenmarro::FrequencyStoreEntry& entry : listEntries)
+        list.AddEntry(entry);
+    return list.GetXmlString();
+}
+
+Fenmarro::FrequencyStoreEntry StoreEntry(const QString& sComment, double dHz)
+{
+    return Fenmarro::FrequencyStoreEntry(QStringLiteral("F"), sComment,
+                                         Fenmarro::FFMSettings(dHz, 12500.0, Fenmarro::DEMOD_FM));
+}
+} // namespace
+
+class TstFrequencyPaste : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void copyPasteBetweenViews_data();
+    void copyPasteBetweenViews();
+    void pasteSheet_data();
+    void pasteSheet();
+    void pasteRefusesBadLines_data();
+    void pasteRefusesBadLines();
+    void pasteThousandsOfLines();
+    void pasteStoreList_data();
+    void pasteStoreList();
+    void pasteVtXml_data();
+    void pasteVtXml();
+    void messageBoxShowsText();
+};
+
+void TstFrequencyPaste::copyPasteBetweenViews_data()
+{
+    QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("three of five") << QList<int>{0, 2, 3} << QStringList{"A", "C", "D"};
+    QTest::newRow("one") << QList<int>{4} << QStringList{"E"};
+    QTest::newRow("none") << QList<int>{} << QStringList{};
+}
+
+void TstFrequencyPaste::copyPasteBetweenViews()
+{
+    QFETCH(QList<int>, rows);
+    QFETCH(QStringList, names);
+
+    FdsNode source;
+    const QStringList listAll{"A", "B", "C", "D", "E"};
+    for (int n = 0; n < listAll.size(); ++n)
+        source.Add(100e6 + n * 1e6, 100e6 + n * 2e6, listAll.at(n), n == 2);
+    ShownView sourceView(source.Get());
+    sourceView->clearSelection();
+    for (int nRow : rows)
+        sourceView->SelectRow(nRow, true);
+    UseContextMenu(sourceView.Get(), rows.isEmpty() ? -1 : rows.first(), QStringLiteral("Copy"));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QLatin1String("<!DOCTYPE Vt>")));
+
+    FdsNode target;
+    target.Add(1e6, 1e6, QStringLiteral("Kept"));
+    ShownView targetView(target.Get());
+    Messages messages;
+    UseContextMenu(targetView.Get(), -1, QStringLiteral("Paste"));
+    QCOMPARE(messages.m_listTexts, QStringList());
+    QCOMPARE(target.Names(), QStringList{"Kept"} + names);
+    QCOMPARE(targetView->rowCount(), 1 + names.size());
+    QCOMPARE(CheckRowsConsistent(targetView.Get(), target.Definitions()), QString());
+    // Values travel whole: range stop and suppressed flag included.
+    for (values::Node* pFd : target.Definitions().mid(1))
+    {
+        values::Node* pOriginal = source.Definitions().at(listAll.indexOf(Name(pFd)));
+        QCOMPARE(Stop(pFd), Stop(pOriginal));
+        QCOMPARE(Value(pFd, g_vdFSupp)->GetAsString(), Value(pOriginal, g_vdFSupp)->GetAsString());
+    }
+    QCOMPARE(source.Names(), listAll);
+}
+
+void TstFrequencyPaste::pasteSheet_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("sorted");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QList<double>>("starts");
+    QTest::addColumn<QStringList>("messages");
+
+    const QStringList listTwo{"145500000\tCalling\t12500", "433e6\tPMR\t"};
+    const QList<double> listTwoStarts{145.5e6, 433e6};
+    QTest::newRow("two lines") << Sheet(listTwo) << false << QStringList{"Calling", "PMR"} << listTwoStarts
+                               << QStringList();
+    QTest::newRow("windows line ends")
+        << Sheet(listTwo, "\r\n") + "\r\n"
+        << false << QStringList{"Calling", "PMR"} << listTwoStarts << QStringList();
+    QTest::newRow("old mac line ends")
+        << Sheet(listTwo, "\r") << false << QStringList{"Calling", "PMR"} << listTwoStarts << QStringList();
+    QTest::newRow("empty and blank lines")
+        << Sheet({"", "145500000\tCalling\t12500", "\t\t", "  ", "433e6\tPMR\t"}) + "\n\n\n"
+        << false << QStringList{"Calling", "PMR"} << listTwoStarts << QStringList();
+    QTest::newRow("sorted table") << Sheet(listTwo) << true << QStringList{"Calling", "PMR"} << listTwoStarts
+                                  << QStringList();
+    QTest::newRow("version after marker")
+        << QStringLiteral("FrequencyListCopyStruct 2.1\t\t\nFrequency\tName\tBandwidth\n1e6\tV\t0") << false
+        << QStringList{"V"} << QList<double>{1e6} << QStringList();
+    QTest::newRow("columns in any order with others")
+        << QStringLiteral(
+               "FrequencyListCopyStruct\nComment\tName\tX\t Bandwidth \tFrequency\nc\tN1\tx\t1\t2e6")
+        << false << QStringList{"N1"} << QList<double>{2e6} << QStringList();
+    QTest::newRow("names as written")
+        << Sheet({"1e6\t\"Tower\" 1; East, \"quoted\"\t", "2e6\tÄrø Sø – Zürich Ω\t", "3e6\t  padded  \t"})
+        << false << QStringList{"\"Tower\" 1; East, \"quoted\"", "Ärø Sø – Zürich Ω", "  padded  "}
+        << QList<double>{1e6, 2e6, 3e6} << QStringList();
+    QTest::newRow("numbers as people write them")
+        << Sheet({"1.5e8\ta\t", "1,234,567\tb\t", "2,5E6\tc\t", " 1 000 000 \td\t", "144.800.000\te\t"})
+        << false << QStringList{"a", "b", "c", "d", "e"} << QList<double>{1.5e8, 1234567, 2.5e6, 1e6, 144.8e6}
+        << QStringList();
+    QTest::newRow("short line has no name")
+        << Sheet({"1e6"}) << false << QStringList{""} << QList<double>{1e6} << QStringList();
+    QString sWide = QStringLiteral("FrequencyListCopyStruct\n");
+    QString sWideLine;
+    for (int n = 0; n < 24; ++n)
+    {
+        sWide += QStringLiteral("C%1\t").arg(n);
+        sWideLine += QStringLiteral("x%1\t").arg(n);
+    }
+    QTest::newRow("columns after the twentieth")
+        << sWide + "Name\tFrequency\tBandwidth\n" + sWideLine + "Far\t7e6\t9\tmore\tcells" << false
+        << QStringList{"Far"} << QList<double>{7e6} << QStringList();
+    QTest::newRow("header only") << QStringLiteral("FrequencyListCopyStruct\nFrequency\tName\tBandwidth\n")
+                                 << false << QStringList() << QList<double>() << QStringList();
+    QTest::newRow("marker only") << QStringLiteral("FrequencyListCopyStruct") << false << QStringList()
+                                 << QList<double>() << QStringList();
+    QTest::newRow("marker in lower case")
+        << Sheet(listTwo).toLower() << false << QStringList() << QList<double>() << QStringList{s_sUnknown};
+    QTest::newRow("no bandwidth column")
+        << QStringLiteral("FrequencyListCopyStruct\nFrequency\tName\n1e6\tA") << false << QStringList()
+        << QList<double>() << QStringList{s_sUnknown};
+    QTest::newRow("frequency column twice")
+        << QStringLiteral("FrequencyListCopyStruct\nFrequency\tName\tBandwidth\tFrequency\n1e6\tA\t1\t2e6")
+        << false << QStringList() << QList<double>() << QStringList{s_sUnknown};
+    QTest::newRow("empty header line") << QStringLiteral("FrequencyListCopyStruct\n\n1e6\tA\t1") << false
+                                       << QStringList() << QList<double>() << QStringList{s_sUnknown};
+    QTest::newRow("plain text") << QStringLiteral("hello") << false << QStringList() << QList<double>()
+                                << QStringList{s_sUnknown};
+}
+
+void TstFrequencyPaste::pasteSheet()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, sorted);
+    QFETCH(QStringList, names);
+    QFETCH(QList<double>, starts);
+    QFETCH(QStringList, messages);
+
+    const Pasted pasted = PasteInto(text, sorted);
+    QCOMPARE(pasted.listMessages, messages);
+    QCOMPARE(pasted.listNames, names);
+    QCOMPARE(pasted.listStarts, starts);
+    QCOMPARE(pasted.sConsistency, QString());
+}
+
+void TstFrequencyPaste::pasteRefusesBadLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+
+    const QString sHead =
+        QStringLiteral("Paste Text Format Error:\nNothing was pasted. These lines cannot be read:\n");
+    QTest::newRow("not a number") << Sheet({"1e6\tA\t", "100 MHz\tB\t", "3e6\tC\t"})
+                                  << sHead + "Line 4: the frequency \"100 MHz\" is not a number.";
+    QTest::newRow("no frequency") << Sheet({"1e6\tA\t", "\tB\t12500"})
+                                  << sHead + "Line 4: no frequency is given.";
+    QTest::newRow("out of range")
+        << Sheet({"-5\tA\t", "1e12\tB\t"})
+        << sHead + "Line 3: the frequency -5 Hz lies outside 0 to 40000000000 Hz.\n" +
+               "Line 4: the frequency 1000000000000 Hz lies outside 0 to 40000000000 Hz.";
+    QTest::newRow("bad bandwidth") << Sheet({"1e6\tA\twide", "2e6\tB\t-3"})
+                                   << sHead + "Line 3: the bandwidth \"wide\" is not a number.\n" +
+                                          "Line 4: the bandwidth -3 Hz is negative.";
+    QTest::newRow("line after blank lines counts them")
+        << Sheet({"", "", "x\tA\t"}, "\r\n") << sHead + "Line 5: the frequency \"x\" is not a number.";
+    QStringList listMany;
+    QString sMany = sHead;
+    for (int n = 0; n < 13; ++n)
+    {
+        listMany << QStringLiteral("f%1\tN\t").arg(n);
+        if (n < 10)
+            sMany += QStringLiteral("Line %1: the frequency \"f%2\" is not a number.\n").arg(n + 3).arg(n);
+    }
+    QTest::newRow("many bad lines") << Sheet(listMany) << sMany + "... and 3 more.";
+}
+
+void TstFrequencyPaste::pasteRefusesBadLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+
+    const Pasted pasted = PasteInto(text);
+    QCOMPARE(pasted.listMessages, QStringList{message});
+    QCOMPARE(pasted.listNames, QStringList()); // no line of a list with a bad line is pasted
+    QCOMPARE(pasted.sConsistency, QString());
+}
+
+void TstFrequencyPaste::pasteThousandsOfLines()
+{
+    QStringList listLines;
+    QStringList listNames;
+    for (int n = 0; n < 3000; ++n)
+    {
+        listNames << QStringLiteral("Ch %1").arg(n);
+        listLines << QStringLiteral("%1\t%2\t25000").arg(30e6 + n * 25e3, 0, 'f', 0).arg(listNames.last());
+    }
+    const Pasted pasted = PasteInto(Sheet(listLines, "\r\n") + "\r\n");
+    QCOMPARE(pasted.listMessages, QStringList());
+    QCOMPARE(pasted.listNames, listNames);
+    QCOMPARE(pasted.listStarts.last(), 30e6 + 2999 * 25e3);
+    QCOMPARE(pasted.sConsistency, QString());
+}
+
+void TstFrequencyPaste::pasteStoreList_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("traces");
+
+    QTest::newRow("two entries") << StoreList({StoreEntry("Tower", 118.1e6), StoreEntry("Ground", 121.9e6)})
+                                 << QStringList{"Tower", "Ground"} << QStringList() << QStringList();
+    QTest::newRow("empty list") << StoreList({}) << QStringList() << QStringList() << QStringList();
+    QTest::newRow("entry out of range")
+        << StoreList({StoreEntry("Ok", 1e6), StoreEntry("Far", 5e10)}) << QStringList()
+        << QStringList{"Paste Text Format Error:\nNothing was pasted. These entries cannot be read:\n"
+                       "Entry 2: the frequency 50000000000 Hz lies outside 0 to 40000000000 Hz."}
+        << QStringList();
+    QString sBroken = StoreList({StoreEntry("Tower", 118.1e6)});
+    sBroken.replace(QStringLiteral("</Comment>"), QStringLiteral("</Remark>"));
+    QTest::newRow("broken document") << sBroken << QStringList() << QStringList{s_sUnknown}
+                                     << QStringList{
+                                            "EXCEPTION WHILE PASTING FREQUENCIES:|controls/dravinelcontrols/"
+                                            "frequencyviewctrl|862"};
+    QTest::newRow("marker in plain text")
+        << QStringLiteral("my FrequencyStoreList notes") << QStringList() << QStringList{s_sUnknown}
+        << QStringList{"EXCEPTION WHILE PASTING FREQUENCIES:|controls/"
+                       "dravinelcontrols/frequencyviewctrl|862"};
+}
+
+void TstFrequencyPaste::pasteStoreList()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, traces);
+
+    Diagnostics diagnostics(ErrorHandler::LEVEL_TRACE);
+    const Pasted pasted = PasteInto(text);
+    QCOMPARE(pasted.listMessages, messages);
+    QCOMPARE(pasted.listNames, names);
+    QCOMPARE(pasted.sConsistency, QString());
+    QStringList listTraces = diagnostics.m_listReports;
+    // The second trace is the reader's own error text, whatever it says.
+    if (!traces.isEmpty())
+    {
+        QCOMPARE(listTraces.size(), 2);
+        QVERIFY(listTraces.at(1).endsWith(QLatin1String("|controls/dravinelcontrols/frequencyviewctrl|863")));
+        listTraces.removeLast();
+    }
+    QCOMPARE(listTraces, traces);
+}
+
+void TstFrequencyPaste::pasteVtXml_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("definition and foreign node")
+        << 0 << QStringList{"Copied"}
+        << QStringList{"Paste Text Format Error.\nThe node Par in the clipboard could not be added!"};
+    QTest::newRow("store marker inside is still xml")
+        << 1 << QStringList{"FrequencyStoreList"} << QStringList();
+    QTest::newRow("broken document") << 2 << QStringList() << QStringList{s_sNotAdded};
+    QTest::newRow("definition under another name") << 3 << QStringList{"Renamed"} << QStringList();
+}
+
+void TstFrequencyPaste::pasteVtXml()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, messages);
+
+    FdsNode source;
+    values::Node* pFd =
+        source.Add(50e6, 50e6, kind == 1 ? QStringLiteral("FrequencyStoreList") : QStringLiteral("Copied"));
+    values::VtXml xml;
+    if (kind == 3)
+    {
+        std::unique_ptr<values::Node> pCopy(static_cast<values::Node*>(pFd->Clone()));
+        pCopy->SetName(QStringLiteral("Frequency one"));
+        Value(pCopy.get(), g_vdFName)->SetAsString(QStringLiteral("Renamed"));
+        xml.AddNode(pCopy.get());
+    }
+    else
+    {
+        xml.AddNode(pFd);
+    }
+    if (kind == 0)
+    {
+        values::Node par(QStringLiteral("Par"), &g_vdNodePar);
+        xml.AddNode(&par);
+    }
+    QString sText = xml.GetString();
+    if (kind == 2)
+        sText.replace(QStringLiteral("Copied"), QStringLiteral("Copied<"));
+
+    const Pasted pasted = PasteInto(sText);
+    QCOMPARE(pasted.listMessages, messages);
+    QCOMPARE(pasted.listNames, names);
+    QCOMPARE(pasted.sConsistency, QString());
+}
+
+void TstFrequencyPaste::messageBoxShowsText()
+{
+    // Without a sink the operator gets an information box titled with the application name.
+    CfgCenter::SetAppName(QStringLiteral("Frequency Studio"));
+    FdsNode fds;
+    ShownView view(fds.Get());
+    QGuiApplication::clipboard()->setText(QStringLiteral("not a list"));
+    QString sTitle;
+    QString sText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int nButtons = 0;
+    bool bParent = true;
+    QTimer::singleShot(0,
+                       [&]()
+                       {
+                           auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                           if (!pBox)
+                               return;
+                           sTitle = pBox->windowTitle();
+                           sText = pBox->text();
+                           icon = pBox->icon();
+                           nButtons = pBox->buttons().size();
+                           bParent = pBox->parentWidget() != nullptr;
+                           pBox->accept();
+                       });
+    view.Ctrl()->SlotPaste();
+    CfgCenter::SetAppName(QString());
+    QCOMPARE(sText, s_sUnknown);
+    QCOMPARE(sTitle, QStringLiteral("Frequency Studio"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(nButtons, 1);
+    QVERIFY(!bParent);
+}
+
+QTEST_MAIN(TstFrequencyPaste)
+#include "tst_frequencypaste.moc"
