@@ -14,14 +14,19 @@
 #include "paltrey/resortpopupmenu.h"
 #include "tolveth/aliasmap.h"
 #include "tolveth/aliastable.h"
+#include "tolveth/genericview.h"
+#include "tolveth/genericviewctrl.h"
+#include "tolveth/genericviewitem.h"
 #include "tolveth/newchilddialog.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <memory>
 
 // Helpers for tests of the parameter editor and the views that hold it: a device tree made
 // through the rules of the current device definition, display names, a host that records
@@ -30,32 +35,24 @@
 namespace ParameterEditorTools
 {
 
-// Display names of the node types the tests meet.
+// An alias map with the display names of the node types the tests meet.
 class Aliases : public AliasTable
 {
 public:
     Aliases()
     {
-        Add(QStringLiteral("Det"), QStringLiteral("Detection"));
-        Add(QStringLiteral("DfSearch"), QStringLiteral("DF Search"));
-        Add(QStringLiteral("If"), QStringLiteral("IF"));
-        Add(QStringLiteral("Demod"), QStringLiteral("Demodulation"));
-        Add(QStringLiteral("Par"), QStringLiteral("Parameter"));
-        Add(QStringLiteral("SimGeneral"), QStringLiteral("General"));
-        Add(QStringLiteral("Fd"), QStringLiteral("Frequency Definition"));
+        const char* const apszNames[][2] = {
+            {"Det", "Detection"},          {"DfSearch", "DF Search"}, {"If", "IF"},
+            {"Demod", "Demodulation"},     {"Par", "Parameter"},      {"SimGeneral", "General"},
+            {"Fd", "Frequency Definition"}};
+        for (const auto& entry : apszNames)
+            Add(QLatin1String(entry[0]), QLatin1String(entry[1]));
+        m_map.AddTable(this);
     }
-};
-
-// A map holding the one table, as a host installs it.
-class AliasSetup
-{
-public:
-    AliasSetup() { m_map.AddTable(&m_table); }
-    ~AliasSetup() { m_map.RemoveTable(&m_table); }
+    ~Aliases() override { m_map.RemoveTable(this); }
     IAliasMap* Map() { return &m_map; }
 
 private:
-    Aliases m_table;
     AliasMap m_map;
 };
 
@@ -65,7 +62,6 @@ class HostObserver : public values::IModifyObserver
 public:
     void NotifyModified(bool bModified) override { m_listCalls.append(bModified); }
     bool WasToldModified() const { return m_listCalls.contains(true); }
-    void Reset() { m_listCalls.clear(); }
     QList<bool> m_listCalls;
 };
 
@@ -77,16 +73,16 @@ inline values::IDynamicRules* Rules(const values::ValueDescriptor* pDescriptor)
         .Find(pDescriptor);
 }
 
-// A root node of its own in the process-wide tree with one device made by the rules (with its
-// parameter set of all receiver groups and its job). Deleted with its subtree at the end.
+// A root node of its own in the process-wide tree with one device made by the rules (with a
+// parameter set of all receiver groups, and a job). Deleted with its subtree at the end.
 class DeviceTree
 {
 public:
     DeviceTree()
     {
         static int s_nCount = 0;
-        m_pRoot = new values::Node(QStringLiteral("TstParRoot%1").arg(++s_nCount),
-                                   &DravinelDefinition::g_vdNodeRoot);
+        m_pRoot =
+            new values::Node(QStringLiteral("TstRoot%1").arg(++s_nCount), &DravinelDefinition::g_vdNodeRoot);
         values::Tree::Instance()->GetRoot()->AddItem(m_pRoot);
         m_spRootAlive = m_pRoot->GetAliveFlag();
         m_pDevice = Rules(&DravinelDefinition::g_vdNodeRoot)
@@ -94,11 +90,9 @@ public:
     }
     ~DeviceTree()
     {
-        if (*m_spRootAlive && m_pRoot->GetParentNode())
+        if (*m_spRootAlive)
             m_pRoot->GetParentNode()->DeleteItem(m_pRoot);
     }
-    DeviceTree(const DeviceTree&) = delete;
-    DeviceTree& operator=(const DeviceTree&) = delete;
 
     values::Node* Root() const { return m_pRoot; }
     values::Node* Device() const { return m_pDevice; }
@@ -111,31 +105,25 @@ private:
     std::shared_ptr<const bool> m_spRootAlive; // a test may delete the root itself
 };
 
-inline const values::ValueDescriptor* GroupDescriptor(const QString& sName)
-{
-    return values::ValueDescriptor::Find(sName);
-}
-
-// Gives a parameter set exactly the named groups ("Det If"), made through the rules in that
-// order; "-" removes the set from its owner.
+// Gives the parameter set of pOwner exactly the named groups ("Det If"), made through the
+// rules in that order; "-" removes the set.
 inline void SetGroups(values::Node* pOwner, const QString& sGroups)
 {
     values::Node* pSet = pOwner->GetChildNode(&DravinelDefinition::g_vdNodePar);
+    if (pSet && sGroups == QLatin1String("-"))
+        pOwner->DeleteItem(pSet);
     if (sGroups == QLatin1String("-"))
-    {
-        if (pSet)
-            pOwner->DeleteItem(pSet);
         return;
-    }
     if (!pSet)
         pSet = Rules(pOwner->GetValueDescriptor())
                    ->CreateChild(pOwner, &DravinelDefinition::g_vdNodePar, nullptr);
     pSet->DeleteChildren();
     for (const QString& sName : sGroups.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        Rules(&DravinelDefinition::g_vdNodePar)->CreateChild(pSet, GroupDescriptor(sName), nullptr);
+        Rules(&DravinelDefinition::g_vdNodePar)
+            ->CreateChild(pSet, values::ValueDescriptor::Find(sName), nullptr);
 }
 
-// The detection threshold of a group node, or NaN when it has none.
+// The detection threshold of a group node; NaN when it has none.
 inline double Threshold(values::Node* pGroup)
 {
     values::ValueBase* pValue = pGroup ? pGroup->GetChildValue(&DravinelDefinition::g_vdThreshold) : nullptr;
@@ -147,51 +135,38 @@ inline void SetThreshold(values::Node* pGroup, double dValue)
     pGroup->GetChildValue(&DravinelDefinition::g_vdThreshold)->SetNumber(dValue);
 }
 
-// A display area with a layout, holding the view as a host does.
+// The view in a display area with a layout, as a host holds it (or alone, without parent).
 class Editor
 {
 public:
-    explicit Editor(IAliasMap* pAliasMap = nullptr, bool bWithParent = true)
+    explicit Editor(IAliasMap* pAliasMap, bool bWithParent = true)
     {
         if (bWithParent)
-        {
-            m_pHost = new QWidget;
-            new QVBoxLayout(m_pHost);
-            m_pView = new ParameterView(m_pHost, QStringLiteral("ParameterView"));
-            m_pHost->resize(700, 420);
-        }
-        else
-        {
-            m_pView = new ParameterView(nullptr, QStringLiteral("ParameterView"));
-            m_pView->resize(700, 420);
-        }
+            new QVBoxLayout(&m_host);
+        m_pView = new ParameterView(bWithParent ? &m_host : nullptr, QStringLiteral("ParameterView"));
+        m_pWindow = bWithParent ? &m_host : static_cast<QWidget*>(m_pView);
+        m_pWindow->resize(700, 420);
         m_pView->SetAliasMap(pAliasMap);
     }
     ~Editor()
     {
-        if (m_pHost)
-            delete m_pHost;
-        else
+        if (m_pWindow != &m_host)
             delete m_pView;
     }
-    Editor(const Editor&) = delete;
-    Editor& operator=(const Editor&) = delete;
 
-    // Shows the host window and waits until it is on screen.
     bool Show()
     {
-        QWidget* pWindow = m_pHost ? m_pHost : static_cast<QWidget*>(m_pView);
-        pWindow->show();
-        return QTest::qWaitForWindowExposed(pWindow);
+        m_pWindow->show();
+        return QTest::qWaitForWindowExposed(m_pWindow);
     }
-
     ParameterView* View() const { return m_pView; }
     ParameterViewCtrl* Ctrl() const { return m_pView->GetCtrl(); }
-    QWidget* Host() const { return m_pHost; }
+    QWidget* Window() const { return m_pWindow; }
 
 private:
-    QWidget* m_pHost = nullptr;
-    ParameterView* m_pView = nullptr;
+    QWidget m_host;
+    ParameterView* m_pView;
+    QWidget* m_pWindow;
 };
 
 inline QStringList TabTexts(QTabWidget* pTabs)
@@ -202,17 +177,16 @@ inline QStringList TabTexts(QTabWidget* pTabs)
     return list;
 }
 
-// A point of the tab bar: the middle of tab nTab, or with -1 a point beside the last tab
-// (the bar is widened first, as a stretching style shows it).
+// The middle of tab nTab, or with -1 a point beside the last tab (the bar is widened first,
+// as a style that stretches it shows it).
 inline QPoint TabBarPoint(QTabWidget* pTabs, int nTab)
 {
     QTabBar* pBar = pTabs->tabBar();
     if (nTab >= 0)
         return pBar->tabRect(nTab).center();
-    const int nHeight = qMax(pBar->height(), 24);
     pBar->setExpanding(false);
-    pBar->resize(pTabs->width(), nHeight);
-    return QPoint(pBar->width() - 4, nHeight / 2);
+    pBar->resize(pTabs->width(), qMax(pBar->height(), 24));
+    return QPoint(pBar->width() - 4, pBar->height() / 2);
 }
 
 inline void RightClickTabBar(QTabWidget* pTabs, int nTab)
@@ -230,39 +204,52 @@ inline QAction* MenuAction(QMenu* pMenu, const QString& sText)
     return nullptr;
 }
 
-// Opens the context menu with a right click (on tab nTab, or beside the tabs with -1) and
-// clicks the entry; false when the menu did not come up or the entry is missing or disabled.
+// Right click (on tab nTab, or beside the tabs with -1), then a click on the menu entry;
+// false when the menu did not come up or the entry is missing or disabled.
 inline bool ChooseFromMenu(Editor& editor, const QString& sEntry, int nTab = -1)
 {
     RightClickTabBar(editor.View(), nTab);
     ResortPopupMenu* pMenu = editor.Ctrl()->GetMenu();
     QAction* pAction = MenuAction(pMenu, sEntry);
-    if (!pMenu->isVisible() || !pAction || !pAction->isEnabled())
-    {
-        pMenu->hide();
-        return false;
-    }
-    QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
+    const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
+    if (bOk)
+        QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
     pMenu->hide();
-    return true;
+    return bOk;
 }
 
-// Picks a display name in the open new-group dialog and presses "&Ok"; false without dialog
-// or without that entry.
-inline bool ChooseNewGroup(ParameterView* pView, const QString& sDisplayName)
+// In the open new-group dialog: the offered display names; with sChoice, picks it and
+// presses "&Ok".
+inline QStringList AnswerNewGroupDialog(ParameterView* pView, const QString& sChoice)
 {
-    NewChildDialog* pDialog = nullptr;
-    for (NewChildDialog* pCandidate : pView->findChildren<NewChildDialog*>())
-        if (pCandidate->isVisible())
-            pDialog = pCandidate;
+    auto* pDialog = pView->findChild<NewChildDialog*>();
     if (!pDialog)
-        return false;
-    const int nIndex = pDialog->GetComboBox()->findText(sDisplayName);
-    if (nIndex < 0)
-        return false;
-    pDialog->GetComboBox()->setCurrentIndex(nIndex);
+        return {};
+    QStringList listOffered;
+    for (int n = 0; n < pDialog->GetComboBox()->count(); ++n)
+        listOffered << pDialog->GetComboBox()->itemText(n);
+    pDialog->GetComboBox()->setCurrentIndex(listOffered.indexOf(sChoice));
     QTest::mouseClick(pDialog->GetOkButton(), Qt::LeftButton);
-    return true;
+    return listOffered;
+}
+
+// Steps the detection threshold of pDet up with the arrow key in the form that shows it;
+// false when no tab of pTabs shows it or the value did not grow.
+inline bool StepThreshold(QTabWidget* pTabs, values::Node* pDet)
+{
+    values::ValueBase* pValue = pDet->GetChildValue(&DravinelDefinition::g_vdThreshold);
+    for (int n = 0; n < pTabs->count(); ++n)
+    {
+        auto* pForm = pTabs->widget(n)->findChild<GenericView*>();
+        GenericViewItem* pRow = pForm ? pForm->GetCtrl()->GetViewItem(pValue) : nullptr;
+        if (auto* pSpin = qobject_cast<QAbstractSpinBox*>(pRow ? pRow->GetEditor() : nullptr))
+        {
+            const double dBefore = pValue->GetNumber();
+            QTest::keyClick(pSpin, Qt::Key_Up);
+            return pValue->GetNumber() > dBefore;
+        }
+    }
+    return false;
 }
 
 } // namespace ParameterEditorTools

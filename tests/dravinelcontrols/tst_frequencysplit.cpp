@@ -7,80 +7,56 @@
 #include "dravinelcontrols/frequencyviewsplit.h"
 #include "dravinelcontrols/frequencyviewsplitctrl.h"
 #include "oskevo/value.h"
-#include "tolveth/genericview.h"
-#include "tolveth/genericviewctrl.h"
-#include "tolveth/genericviewitem.h"
 
-#include <QAbstractSpinBox>
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 using namespace ParameterEditorTools;
 using namespace DravinelDefinition;
 
 namespace
 {
-// A frequency list below the device's job, one definition per token: "-" without parameter
-// set, group names joined by '+' ("Det+If") for a set with those groups, "S:" in front for a
-// suppressed definition.
-class FrequencyList
+void SetSuppressed(values::Node* pFd, bool bSuppressed)
+{
+    static_cast<values::ValueBool*>(pFd->GetValue(QStringLiteral("FdAttr/FSupp")))->SetValue(bSuppressed);
+}
+
+// A frequency list below the device's job, one single frequency per token: "-" without
+// parameter set, groups joined by '+' ("Det+If") for a set with them, "S:" in front for a
+// suppressed definition. Shown in a split view inside a display area.
+class SplitFixture
 {
 public:
-    explicit FrequencyList(const QString& sTokens)
+    SplitFixture(const QString& sTokens, IAliasMap* pAliasMap)
     {
         values::Node* pDcs = Rules(&g_vdNodeDcd)->CreateChild(m_tree.Dcd(), &g_vdNodeDcs, nullptr);
         m_pFds = Rules(&g_vdNodeDcs)->CreateChild(pDcs, &g_vdNodeFds, nullptr);
-        for (QString sToken : sTokens.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        for (QString sToken : sTokens.split(QLatin1Char(' ')))
         {
             values::Node* pFd = Rules(&g_vdNodeFds)->CreateChild(m_pFds, &g_vdNodeFd, nullptr);
-            const double dFrequency = 100e6 + 1e6 * double(m_vecFds.size());
-            pFd->GetValue(QStringLiteral("FdAttr/FStart"))->SetNumber(dFrequency);
-            pFd->GetValue(QStringLiteral("FdAttr/FStop"))->SetNumber(dFrequency);
+            for (const char* pszPath : {"FdAttr/FStart", "FdAttr/FStop"})
+                pFd->GetValue(QLatin1String(pszPath))->SetNumber(100e6 + 1e6 * double(m_vecFds.size()));
             if (sToken.startsWith(QLatin1String("S:")))
-            {
                 SetSuppressed(pFd, true);
-                sToken = sToken.mid(2);
-            }
+            sToken.remove(QLatin1String("S:"));
             if (sToken != QLatin1String("-"))
                 SetGroups(pFd, sToken.split(QLatin1Char('+')).join(QLatin1Char(' ')));
             m_vecFds.push_back(pFd);
         }
-    }
-
-    static void SetSuppressed(values::Node* pFd, bool bSuppressed)
-    {
-        static_cast<values::ValueBool*>(pFd->GetValue(QStringLiteral("FdAttr/FSupp")))->SetValue(bSuppressed);
-    }
-
-    values::Node* Fds() const { return m_pFds; }
-    values::Node* Fd(int n) const { return m_vecFds.at(size_t(n)); }
-
-private:
-    DeviceTree m_tree;
-    values::Node* m_pFds;
-    std::vector<values::Node*> m_vecFds;
-};
-
-// The split view in a display area, as the device tree shows it.
-class SplitEditor
-{
-public:
-    explicit SplitEditor(IAliasMap* pAliasMap)
-    {
         new QVBoxLayout(&m_host);
         m_pSplit = new FrequencyViewSplit(&m_host, QStringLiteral("Frequencies"));
         m_host.layout()->addWidget(m_pSplit);
         m_pSplit->SetAliasMap(pAliasMap);
         m_host.resize(800, 600);
     }
+
     bool Show()
     {
         m_host.show();
         return QTest::qWaitForWindowExposed(&m_host);
     }
+    values::Node* Fds() const { return m_pFds; }
+    values::Node* Fd(int n) const { return m_vecFds.at(size_t(n)); }
     FrequencyViewSplit* Split() const { return m_pSplit; }
     FrequencyView* Table() const { return m_pSplit->GetFrequencyView(); }
     ParameterView* Pane() const { return m_pSplit->GetParameterView(); }
@@ -91,27 +67,8 @@ public:
         QTest::mouseClick(Table()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     }
 
-    // Right click on a row and the menu entry chosen once the menu is up.
-    void ChooseFromRowMenu(int nRow, const QString& sEntry)
-    {
-        QTimer::singleShot(0,
-                           [sEntry]()
-                           {
-                               auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                               if (!pMenu)
-                                   return;
-                               for (QAction* pAction : pMenu->actions())
-                                   if (pAction->text() == sEntry)
-                                       QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier,
-                                                         pMenu->actionGeometry(pAction).center());
-                               pMenu->close();
-                           });
-        const QPoint pos = Table()->visualItemRect(Table()->item(nRow, 0)).center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, Table()->viewport()->mapToGlobal(pos));
-        QApplication::sendEvent(Table()->viewport(), &event);
-    }
-
-    // "" without pane, "<definition>" for a pane over the definition itself, else the tab texts.
+    // What the pane shows: "" without pane, "<definition>" over the definition itself (no
+    // set), else the tabs of the definition's set.
     QString PaneShows(values::Node* pFd) const
     {
         if (!Pane())
@@ -120,12 +77,15 @@ public:
             return QStringLiteral("<elsewhere>");
         if (Pane()->GetCtrl()->GetNode() == pFd)
             return QStringLiteral("<definition>");
-        if (Pane()->GetCtrl()->GetNode() != pFd->GetChildNode(&g_vdNodePar))
-            return QStringLiteral("<another node>");
-        return TabTexts(Pane()).join(QLatin1Char('|'));
+        return Pane()->GetCtrl()->GetNode() == pFd->GetChildNode(&g_vdNodePar)
+                   ? TabTexts(Pane()).join('|')
+                   : QStringLiteral("<another node>");
     }
 
 private:
+    DeviceTree m_tree;
+    values::Node* m_pFds;
+    std::vector<values::Node*> m_vecFds;
     QWidget m_host;
     FrequencyViewSplit* m_pSplit;
 };
@@ -140,13 +100,13 @@ private slots:
     void paneFollowsCurrentRow();
     void rowDeletionRemovesPane_data();
     void rowDeletionRemovesPane();
-    void suppressionRemovesPane_data();
-    void suppressionRemovesPane();
+    void suppression_data();
+    void suppression();
     void paneEditsReachHost_data();
     void paneEditsReachHost();
 
 private:
-    AliasSetup m_aliases;
+    Aliases m_aliases;
 };
 
 void TstFrequencySplit::paneFollowsCurrentRow_data()
@@ -158,10 +118,8 @@ void TstFrequencySplit::paneFollowsCurrentRow_data()
     QTest::addColumn<QString>("shows");
     QTest::addColumn<bool>("samePane");
 
-    QTest::newRow("first row shown at once, clicked again") << "Det - If"
-                                                            << "Detection" << 0 << 0 << "Detection" << true;
-    QTest::newRow("another column of the current row") << "Det - If"
-                                                       << "Detection" << 0 << 2 << "Detection" << true;
+    QTest::newRow("another column of the first row") << "Det - If"
+                                                     << "Detection" << 0 << 2 << "Detection" << true;
     QTest::newRow("another row") << "Det - If"
                                  << "Detection" << 2 << 0 << "IF" << false;
     QTest::newRow("row without parameter set")
@@ -171,8 +129,6 @@ void TstFrequencySplit::paneFollowsCurrentRow_data()
                                     << "Detection" << 1 << 0 << "" << false;
     QTest::newRow("suppressed first row, then a free one") << "S:Det If+Det"
                                                            << "" << 1 << 0 << "Detection|IF" << false;
-    QTest::newRow("suppressed first row, other column") << "S:Det If"
-                                                        << "" << 0 << 2 << "" << false;
 }
 
 void TstFrequencySplit::paneFollowsCurrentRow()
@@ -184,25 +140,23 @@ void TstFrequencySplit::paneFollowsCurrentRow()
     QFETCH(QString, shows);
     QFETCH(bool, samePane);
 
-    FrequencyList fds(list);
-    SplitEditor editor(m_aliases.Map());
-    editor.Split()->Init(fds.Fds());
-    QVERIFY(editor.Show());
-    QCOMPARE(editor.Table()->rowCount(), list.split(QLatin1Char(' ')).size());
-    QCOMPARE(editor.PaneShows(fds.Fd(0)), atStart);
+    SplitFixture fixture(list, m_aliases.Map());
+    fixture.Split()->Init(fixture.Fds());
+    QVERIFY(fixture.Show());
+    QCOMPARE(fixture.PaneShows(fixture.Fd(0)), atStart);
 
-    QPointer<ParameterView> pBefore = editor.Pane();
-    editor.ClickCell(row, col);
+    QPointer<ParameterView> pBefore = fixture.Pane();
+    fixture.ClickCell(row, col);
 
-    QCOMPARE(editor.PaneShows(fds.Fd(row)), shows);
-    // One pane at a time: a pane for another row replaces the old one.
+    QCOMPARE(fixture.PaneShows(fixture.Fd(row)), shows);
+    // One pane at a time: one for another row replaces the old one.
     QCOMPARE(pBefore.isNull(), !samePane);
     if (samePane)
-        QCOMPARE(editor.Pane(), pBefore.data());
+        QCOMPARE(fixture.Pane(), pBefore.data());
     // The whole row is selected, and no other.
     for (int nCol : {0, 2, 3})
-        QVERIFY(editor.Table()->item(row, nCol)->isSelected());
-    for (QTableWidgetItem* pCell : editor.Table()->selectedItems())
+        QVERIFY(fixture.Table()->item(row, nCol)->isSelected());
+    for (QTableWidgetItem* pCell : fixture.Table()->selectedItems())
         QCOMPARE(pCell->row(), row);
 }
 
@@ -210,128 +164,101 @@ void TstFrequencySplit::rowDeletionRemovesPane_data()
 {
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("deleted");
-    QTest::addColumn<bool>("byMenu");
 
-    QTest::newRow("current row deleted with the menu") << 1 << 1 << true;
-    QTest::newRow("last row deleted with the menu") << 2 << 2 << true;
-    QTest::newRow("row below the current deleted elsewhere") << 0 << 2 << false;
-    QTest::newRow("row above the current deleted elsewhere") << 1 << 0 << false;
+    QTest::newRow("current row") << 1 << 1;
+    QTest::newRow("row below the current") << 0 << 2;
+    QTest::newRow("row above the current") << 1 << 0;
 }
 
 void TstFrequencySplit::rowDeletionRemovesPane()
 {
     QFETCH(int, current);
     QFETCH(int, deleted);
-    QFETCH(bool, byMenu);
 
-    FrequencyList fds("Det If Demod");
-    SplitEditor editor(m_aliases.Map());
-    editor.Split()->Init(fds.Fds());
-    QVERIFY(editor.Show());
-    editor.ClickCell(current, 0);
-    QPointer<ParameterView> pBefore = editor.Pane();
+    SplitFixture fixture("Det If Demod", m_aliases.Map());
+    fixture.Split()->Init(fixture.Fds());
+    QVERIFY(fixture.Show());
+    fixture.ClickCell(current, 0);
+    QPointer<ParameterView> pBefore = fixture.Pane();
     QVERIFY(pBefore);
 
-    if (byMenu)
-        editor.ChooseFromRowMenu(deleted, QStringLiteral("&Delete Frequency"));
-    else
-        fds.Fds()->DeleteItem(fds.Fd(deleted));
+    // Another view deletes a definition.
+    fixture.Fds()->DeleteItem(fixture.Fd(deleted));
 
-    QCOMPARE(editor.Table()->rowCount(), 2);
+    QCOMPARE(fixture.Table()->rowCount(), 2);
     QVERIFY(!pBefore);
-    // A pane that comes back at once belongs to the row that became current.
-    const int nCurrent = editor.Table()->currentRow();
-    if (editor.Pane())
-        QCOMPARE(editor.Pane()->GetCtrl()->GetNode()->GetParentNode(),
-                 editor.Split()->GetCtrl()->GetRowMediator(nCurrent)->GetNode());
-    // Moving on within the current row shows its parameters.
-    editor.ClickCell(nCurrent, 2);
-    QVERIFY(editor.Pane());
-    QCOMPARE(editor.Pane()->GetCtrl()->GetNode()->GetParentNode(),
-             editor.Split()->GetCtrl()->GetRowMediator(nCurrent)->GetNode());
+    // A pane that comes back at once belongs to the row that became current; moving on within
+    // the current row shows its parameters again.
+    const int nCurrent = fixture.Table()->currentRow();
+    values::Node* pCurrentFd = fixture.Split()->GetCtrl()->GetRowMediator(nCurrent)->GetNode();
+    QVERIFY(!fixture.Pane() || fixture.Pane()->GetCtrl()->GetNode()->GetParentNode() == pCurrentFd);
+    fixture.ClickCell(nCurrent, 2);
+    QVERIFY(fixture.Pane());
+    QCOMPARE(fixture.Pane()->GetCtrl()->GetNode()->GetParentNode(), pCurrentFd);
 }
 
-void TstFrequencySplit::suppressionRemovesPane_data()
+void TstFrequencySplit::suppression_data()
 {
     QTest::addColumn<int>("current");
     QTest::addColumn<int>("toggled");
-    QTest::addColumn<QString>("whileSuppressed");
     QTest::addColumn<QString>("afterUnsuppress");
 
-    QTest::newRow("current definition") << 0 << 0 << ""
-                                        << "Detection";
-    QTest::newRow("current definition without set") << 1 << 1 << ""
-                                                    << "<definition>";
-    QTest::newRow("another definition") << 0 << 2 << ""
-                                        << "IF";
+    QTest::newRow("current definition") << 0 << 0 << "Detection";
+    QTest::newRow("current definition without set") << 1 << 1 << "<definition>";
+    QTest::newRow("another definition") << 0 << 2 << "IF";
 }
 
-void TstFrequencySplit::suppressionRemovesPane()
+void TstFrequencySplit::suppression()
 {
     QFETCH(int, current);
     QFETCH(int, toggled);
-    QFETCH(QString, whileSuppressed);
     QFETCH(QString, afterUnsuppress);
 
-    FrequencyList fds("Det - If");
-    SplitEditor editor(m_aliases.Map());
-    editor.Split()->Init(fds.Fds());
-    QVERIFY(editor.Show());
-    editor.ClickCell(current, 0);
-    QVERIFY(editor.Pane());
+    SplitFixture fixture("Det - If", m_aliases.Map());
+    fixture.Split()->Init(fixture.Fds());
+    QVERIFY(fixture.Show());
+    fixture.ClickCell(current, 0);
+    QVERIFY(fixture.Pane());
 
-    FrequencyList::SetSuppressed(fds.Fd(toggled), true);
-    QCOMPARE(editor.PaneShows(fds.Fd(current)), whileSuppressed);
-    QCOMPARE(editor.Table()->item(toggled, 3)->text(), QStringLiteral("YES"));
-
-    FrequencyList::SetSuppressed(fds.Fd(toggled), false);
-    QCOMPARE(editor.PaneShows(fds.Fd(toggled)), afterUnsuppress);
+    // Another view marks a definition suppressed, then lifts it again.
+    SetSuppressed(fixture.Fd(toggled), true);
+    QVERIFY(!fixture.Pane());
+    QCOMPARE(fixture.Table()->item(toggled, 3)->text(), QStringLiteral("YES"));
+    SetSuppressed(fixture.Fd(toggled), false);
+    QCOMPARE(fixture.PaneShows(fixture.Fd(toggled)), afterUnsuppress);
 }
 
 void TstFrequencySplit::paneEditsReachHost_data()
 {
     QTest::addColumn<bool>("observerAfterInit");
-    QTest::addColumn<bool>("otherRowFirst");
 
-    QTest::newRow("observer before init") << false << false;
-    QTest::newRow("observer after init") << true << false;
-    QTest::newRow("pane made again for another row") << false << true;
+    QTest::newRow("observer before init") << false;
+    QTest::newRow("observer after init, pane made again") << true;
 }
 
 void TstFrequencySplit::paneEditsReachHost()
 {
     QFETCH(bool, observerAfterInit);
-    QFETCH(bool, otherRowFirst);
 
-    FrequencyList fds("Det Det+If");
+    SplitFixture fixture("Det Det+If", m_aliases.Map());
     HostObserver host;
-    SplitEditor editor(m_aliases.Map());
     if (!observerAfterInit)
-        editor.Split()->SetObserver(&host);
-    editor.Split()->Init(fds.Fds());
+        fixture.Split()->SetObserver(&host);
+    fixture.Split()->Init(fixture.Fds());
+    QVERIFY(fixture.Show());
     if (observerAfterInit)
-        editor.Split()->SetObserver(&host);
-    QVERIFY(editor.Show());
-    if (otherRowFirst)
     {
-        editor.ClickCell(1, 0);
-        editor.ClickCell(0, 0);
+        fixture.Split()->SetObserver(&host);
+        fixture.ClickCell(1, 0);
+        fixture.ClickCell(0, 0);
     }
-    host.Reset();
-    QVERIFY(!editor.Split()->IsModified());
+    QVERIFY(!host.WasToldModified());
+    QVERIFY(!fixture.Split()->IsModified());
 
-    values::Node* pDet = fds.Fd(0)->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeDet);
-    auto* pForm = editor.Pane()->widget(0)->findChild<GenericView*>();
-    QVERIFY(pForm);
-    auto* pSpin = qobject_cast<QAbstractSpinBox*>(
-        pForm->GetCtrl()->GetViewItem(pDet->GetChildValue(&g_vdThreshold))->GetEditor());
-    QVERIFY(pSpin);
-    const double dBefore = Threshold(pDet);
-    QTest::keyClick(pSpin, Qt::Key_Up);
-
-    QVERIFY(Threshold(pDet) > dBefore);
+    QVERIFY(
+        StepThreshold(fixture.Pane(), fixture.Fd(0)->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeDet)));
     QVERIFY(host.WasToldModified());
-    QVERIFY(editor.Split()->IsModified());
+    QVERIFY(fixture.Split()->IsModified());
 }
 
 QTEST_MAIN(TstFrequencySplit)
