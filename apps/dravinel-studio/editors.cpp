@@ -1,14 +1,20 @@
 #include "editors.h"
 
 #include "editorregistry.h"
+#include "parametereditorhost.h"
+
+#include "dravineldefinition/descriptors.h"
 
 namespace StudioEditors
 {
 
 void RegisterAll()
 {
-    // Frequency and parameter editors are registered here as they become available.
-    (void)EditorRegistry::Instance();
+    EditorRegistry& registry = EditorRegistry::Instance();
+    // A frequency list shows its table with the parameters of the current definition.
+    registry.Register(&DravinelDefinition::g_vdNodeFds, QStringLiteral("Frequencies"),
+                      CreateFrequencySplitEditor);
+    registry.Register(&DravinelDefinition::g_vdNodePar, QStringLiteral("Parameters"), CreateParameterEditor);
 }
 
 bool IsPreferredStart(const QString& sItemText)

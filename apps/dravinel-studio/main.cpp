@@ -18,6 +18,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSplitter>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -41,7 +43,16 @@ void SelectFirstEditor(StudioPanel& panel)
         if (StudioEditors::IsPreferredStart(pItem->text(0)))
         {
             pTree->setCurrentItem(pItem);
-            return;
+            break;
+        }
+    }
+    // In the frequency list, a definition with parameters of its own shows the most.
+    for (QTableWidget* pTable : panel.findChildren<QTableWidget*>())
+    {
+        if (pTable->isVisible() && pTable->rowCount() > 1)
+        {
+            pTable->setCurrentCell(1, 0);
+            break;
         }
     }
 }
@@ -69,6 +80,8 @@ int main(int argc, char** argv)
     StudioPanel panel;
     panel.Init(QStringLiteral("/"));
     panel.resize(1280, 800);
+    if (QSplitter* pSplitter = qobject_cast<QSplitter*>(panel.centralWidget()))
+        pSplitter->setSizes({330, 950});
     const QStringList lstFiles = parser.positionalArguments();
     if (lstFiles.isEmpty())
     {
