@@ -6,189 +6,97 @@
 
 using basecontrols::CoordEdit;
 
+// Typing into a field of an editor at 1, 2, with Return or only by leaving the field.
+struct Typing
+{
+    int nFormat; // -1: decimal and read-only
+    bool bLatitudeField, bViaReturn;
+    QString sTyped;
+    QList<double> listPosition; // latitude, longitude afterwards
+    bool bRefused;
+};
+Q_DECLARE_METATYPE(Typing)
+
 class TestCoordEdit : public QObject
 {
     Q_OBJECT
 
-private:
-    // What an operator does: click into the field, select everything, type, press Return.
-    static void Type(QLineEdit* pEdit, const QString& sText, Qt::Key finish = Qt::Key_Return)
-    {
-        QTest::mouseClick(pEdit, Qt::LeftButton);
-        pEdit->selectAll();
-        QTest::keyClick(pEdit, Qt::Key_Backspace);
-        QTest::keyClicks(pEdit, sText);
-        QTest::keyClick(pEdit, finish);
-    }
-
 private slots:
-    void formats_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::addColumn<QString>("latitudeText");
-        QTest::addColumn<QString>("longitudeText");
-        QTest::newRow("decimal") << 0 << 48.137 << 11.575278 << "48.137000"
-                                 << "11.575278";
-        QTest::newRow("dms") << 1 << 48.137 << 11.575278 << "48°08'13.2\"N"
-                             << "011°34'31.0\"E";
-        QTest::newRow("dm") << 2 << 48.137 << 11.575278 << "48°08.220'N"
-                            << "011°34.517'E";
-        QTest::newRow("decimal south west") << 0 << -22.9068 << -43.1729 << "-22.906800"
-                                            << "-43.172900";
-        QTest::newRow("dms south west") << 1 << -22.9068 << -43.1729 << "22°54'24.5\"S"
-                                        << "043°10'22.4\"W";
-        QTest::newRow("dm south west") << 2 << -22.9068 << -43.1729 << "22°54.408'S"
-                                       << "043°10.374'W";
-    }
-    void formats()
-    {
-        QFETCH(int, format);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-        QFETCH(QString, latitudeText);
-        QFETCH(QString, longitudeText);
-        CoordEdit edit(nullptr, "coord", latitude, longitude);
-        QVERIFY(edit.SetFormat(format));
-        QCOMPARE(edit.GetLatitudeEdit()->text(), latitudeText);
-        QCOMPARE(edit.GetLongitudeEdit()->text(), longitudeText);
-        // Switching the format only changes the text, never the position.
-        QVERIFY(edit.SetFormat((format + 1) % 3));
-        QVERIFY(edit.SetFormat(format));
-        QCOMPARE(edit.GetLatitude(), latitude);
-        QCOMPARE(edit.GetLongitude(), longitude);
-    }
-
-    // Typed text in any format is taken; bad or out-of-range text is refused with a hint and
-    // the position stays, the text stays for correction.
-    void typing_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<bool>("latitudeField");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("latitude");
-        QTest::addColumn<double>("longitude");
-        QTest::newRow("decimal") << 0 << true << "48.5" << true << 48.5 << 2.0;
-        QTest::newRow("decimal comma") << 0 << true << "48,5" << true << 48.5 << 2.0;
-        QTest::newRow("dms into decimal field") << 0 << true << "48°30'00\"N" << true << 48.5 << 2.0;
-        QTest::newRow("dms south") << 1 << true << "12°15'00\"S" << true << -12.25 << 2.0;
-        QTest::newRow("longitude west") << 1 << false << "-179.5" << true << 1.0 << -179.5;
-        QTest::newRow("longitude at the edge") << 0 << false << "180" << true << 1.0 << 180.0;
-        QTest::newRow("latitude above 90") << 0 << true << "91" << false << 1.0 << 2.0;
-        QTest::newRow("latitude below -90") << 1 << true << "90°00'01\"S" << false << 1.0 << 2.0;
-        QTest::newRow("longitude past 180") << 0 << false << "-180.5" << false << 1.0 << 2.0;
-        QTest::newRow("not an angle") << 0 << true << "abc" << false << 1.0 << 2.0;
-        QTest::newRow("empty") << 0 << false << "" << false << 1.0 << 2.0;
-        QTest::newRow("hemisphere of the other axis") << 1 << true << "10 E" << false << 1.0 << 2.0;
-        QTest::newRow("minutes past 59") << 1 << true << "10°61'00\"N" << false << 1.0 << 2.0;
-    }
-    void typing()
-    {
-        QFETCH(int, format);
-        QFETCH(bool, latitudeField);
-        QFETCH(QString, typed);
-        QFETCH(bool, accepted);
-        QFETCH(double, latitude);
-        QFETCH(double, longitude);
-
-        CoordEdit edit(nullptr, "coord", 1.0, 2.0);
-        edit.SetFormat(format);
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowActive(&edit));
-        QSignalSpy spy(&edit, SIGNAL(SignalCoordChanged(double, double)));
-        QLineEdit* pField = latitudeField ? edit.GetLatitudeEdit() : edit.GetLongitudeEdit();
-        Type(pField, typed);
-
-        QCOMPARE(edit.GetLatitude(), latitude);
-        QCOMPARE(edit.GetLongitude(), longitude);
-        QCOMPARE(edit.HasError(), !accepted);
-        QCOMPARE(spy.count(), accepted ? 1 : 0);
-        if (accepted)
-        {
-            QCOMPARE(spy.at(0).at(0).toDouble(), latitude);
-            QCOMPARE(spy.at(0).at(1).toDouble(), longitude);
-            QCOMPARE(pField->text(),
-                     CoordEdit::FormatAngle(latitudeField ? latitude : longitude, latitudeField, format));
-            QVERIFY(!edit.styleSheet().contains(QStringLiteral("red")));
-        }
-        else
-        {
-            QVERIFY(!edit.GetHint().isEmpty());
-            QCOMPARE(edit.toolTip(), edit.GetHint());
-            QVERIFY(edit.styleSheet().contains(QStringLiteral("red")));
-            QCOMPARE(pField->text(), typed);
-            // Escape gives the position back and the hint goes.
-            QTest::keyClick(pField, Qt::Key_Escape);
-            QVERIFY(!edit.HasError());
-            QCOMPARE(pField->text(),
-                     CoordEdit::FormatAngle(latitudeField ? 1.0 : 2.0, latitudeField, format));
-        }
-    }
-
-    // Leaving the field takes the text as Return does; pressing Return and then leaving
-    // reports one change, not two.
-    void leavingTheFieldTakesTheText()
-    {
-        QWidget window;
-        CoordEdit* pEdit = new CoordEdit(&window, "coord", 0.0, 0.0);
-        QLineEdit* pOther = new QLineEdit(&window);
-        pOther->move(0, 60);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy spy(pEdit, SIGNAL(SignalCoordChanged(double, double)));
-        Type(pEdit->GetLongitudeEdit(), QStringLiteral("12.25"));
-        pOther->setFocus();
-        QTRY_VERIFY(pOther->hasFocus());
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(pEdit->GetLongitude(), 12.25);
-
-        QTest::mouseClick(pEdit->GetLatitudeEdit(), Qt::LeftButton);
-        pEdit->GetLatitudeEdit()->selectAll();
-        QTest::keyClicks(pEdit->GetLatitudeEdit(), QStringLiteral("-5"));
-        pOther->setFocus();
-        QTRY_VERIFY(pOther->hasFocus());
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(pEdit->GetLatitude(), -5.0);
-    }
-
-    // Programmatic changes are no operator edits: no signal; out-of-range numbers are refused.
-    void programmaticChanges_data()
+    // No signal for programmatic changes, which refuse positions outside the ranges; switching
+    // formats never moves the position (the text is not read back).
+    void setCoord_data()
     {
         QTest::addColumn<double>("latitude");
         QTest::addColumn<double>("longitude");
         QTest::addColumn<bool>("taken");
-        QTest::newRow("inside") << 45.0 << -120.0 << true;
+        QTest::newRow("rounded in the texts") << -22.9068 << -43.1729 << true;
         QTest::newRow("corner") << -90.0 << 180.0 << true;
         QTest::newRow("latitude outside") << 90.5 << 0.0 << false;
         QTest::newRow("longitude outside") << 0.0 << -181.0 << false;
         QTest::newRow("not a number") << qQNaN() << 0.0 << false;
     }
-    void programmaticChanges()
+    void setCoord()
     {
         QFETCH(double, latitude);
         QFETCH(double, longitude);
         QFETCH(bool, taken);
-        CoordEdit edit(nullptr, nullptr, 1.0, 2.0);
+        CoordEdit edit(nullptr, "coord", 1.0, 2.0);
         QSignalSpy spy(&edit, SIGNAL(SignalCoordChanged(double, double)));
         QCOMPARE(edit.SetCoord(latitude, longitude), taken);
+        QVERIFY(edit.SetFormat(1) && edit.SetFormat(2) && !edit.SetFormat(3) && edit.SetFormat(0));
+        QCOMPARE((QList<double>{edit.GetLatitude(), edit.GetLongitude()}),
+                 (taken ? QList<double>{latitude, longitude} : QList<double>{1.0, 2.0}));
+        QCOMPARE(edit.GetLongitudeEdit()->text(), CoordEdit::FormatAngle(edit.GetLongitude(), false, 0));
         QCOMPARE(spy.count(), 0);
-        QCOMPARE(edit.GetLatitude(), taken ? latitude : 1.0);
-        QCOMPARE(edit.GetLongitude(), taken ? longitude : 2.0);
-        QCOMPARE(edit.GetLatitudeEdit()->text(), CoordEdit::FormatAngle(edit.GetLatitude(), true, 0));
     }
 
-    void readOnlyTakesNothing()
+    // Text in any format is taken once; a refused one stays with a hint until Escape.
+    void typing_data()
     {
-        CoordEdit edit(nullptr, nullptr, 1.0, 2.0);
-        edit.setReadOnly(true);
+        QTest::addColumn<Typing>("input");
+        QTest::newRow("decimal comma, leaving") << Typing{0, true, false, "48,5", {48.5, 2.0}, false};
+        QTest::newRow("dms into decimal field") << Typing{0, true, true, "48°30'00\"N", {48.5, 2.0}, false};
+        QTest::newRow("longitude west in dms") << Typing{1, false, true, "-179.5", {1.0, -179.5}, false};
+        QTest::newRow("same position written anew") << Typing{0, true, true, "1,0", {1.0, 2.0}, false};
+        QTest::newRow("read-only takes nothing") << Typing{-1, true, true, "33", {1.0, 2.0}, false};
+        QTest::newRow("latitude above 90") << Typing{0, true, true, "91", {1.0, 2.0}, true};
+        QTest::newRow("longitude past 180, leaving") << Typing{2, false, false, "-180.5", {1.0, 2.0}, true};
+        QTest::newRow("empty") << Typing{0, false, true, "", {1.0, 2.0}, true};
+        QTest::newRow("hemisphere of the other axis") << Typing{1, true, true, "10 E", {1.0, 2.0}, true};
+    }
+    void typing()
+    {
+        QFETCH(Typing, input);
+        CoordEdit edit(nullptr, "coord", 1.0, 2.0);
+        edit.setReadOnly(input.nFormat < 0);
+        const int nFormat = qMax(input.nFormat, 0);
+        edit.SetFormat(nFormat);
         edit.show();
         QVERIFY(QTest::qWaitForWindowActive(&edit));
         QSignalSpy spy(&edit, SIGNAL(SignalCoordChanged(double, double)));
-        Type(edit.GetLatitudeEdit(), QStringLiteral("33"));
-        QCOMPARE(edit.GetLatitude(), 1.0);
-        QCOMPARE(spy.count(), 0);
+        QLineEdit* pField = input.bLatitudeField ? edit.GetLatitudeEdit() : edit.GetLongitudeEdit();
+        QTest::mouseClick(pField, Qt::LeftButton);
+        pField->selectAll();
+        QTest::keyClick(pField, Qt::Key_Backspace);
+        QTest::keyClicks(pField, input.sTyped);
+        if (input.bViaReturn)
+            QTest::keyClick(pField, Qt::Key_Return);
+        pField->clearFocus(); // after Return, no second change
+        QCOMPARE((QList<double>{edit.GetLatitude(), edit.GetLongitude()}), input.listPosition);
+        QCOMPARE(edit.HasError(), input.bRefused);
+        QCOMPARE(edit.styleSheet().contains(QStringLiteral("red")), input.bRefused);
+        QCOMPARE(spy.count(), input.listPosition == QList<double>({1.0, 2.0}) ? 0 : 1);
+        if (!spy.isEmpty())
+            QCOMPARE(spy.at(0), (QList<QVariant>{input.listPosition[0], input.listPosition[1]}));
+        const QString sShown = CoordEdit::FormatAngle(input.listPosition[input.bLatitudeField ? 0 : 1],
+                                                      input.bLatitudeField, nFormat);
+        QCOMPARE(pField->text(), input.bRefused ? input.sTyped : sShown);
+        if (!input.bRefused)
+            return;
+        QVERIFY(!edit.GetHint().isEmpty() && edit.toolTip() == edit.GetHint());
+        QTest::keyClick(pField, Qt::Key_Escape);
+        QVERIFY(!edit.HasError());
+        QCOMPARE(pField->text(), sShown);
     }
 };
 
