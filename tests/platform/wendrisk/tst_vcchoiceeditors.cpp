@@ -1,257 +1,130 @@
 #include "vcfixture.h"
-#include "wendrisk/vccombobool.h"
-#include "wendrisk/vccombosel.h"
 #include "wendrisk/vccoordedit.h"
-#include "wendrisk/vcdatetimeedit.h"
 
 #include <QTest>
 
 using namespace vcfixture;
+
+const ValueDescriptor g_vdLat =
+    ValueDescriptor::Double("TstLat", "/TstLat", 0.0, "deg", 0.0001, 0, -90.0, 90.0);
+const ValueDescriptor g_vdLon =
+    ValueDescriptor::Double("TstLon", "/TstLon", 0.0, "deg", 0.0001, 0, -180.0, 180.0);
 
 class TestVCChoiceEditors : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // The operator moves through the entries with the keyboard; each choice is written.
-    void comboSelection_data()
+    // The operator moves through the entries with the keyboard and each choice is written; a
+    // date-time is held as ISO text (UTC without a zone) or as seconds, and stepping the year
+    // writes it back. A text that is no date-time shows as a hint and is kept until edited.
+    void input_data()
     {
-        QTest::addColumn<int>("downs");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("stay") << 0 << 20 << "FM";
-        QTest::newRow("one down") << 1 << 30 << "USB";
-        QTest::newRow("one up") << -1 << 10 << "AM";
-        QTest::newRow("past the end stays at the last") << 3 << 30 << "USB";
+        QTest::addColumn<InputRow>("row");
+        QTest::newRow("selection one down") << InputRow{8, "keys:d", false, "USB", "USB"};
+        QTest::newRow("selection one up") << InputRow{8, "keys:u", false, "AM", "AM"};
+        QTest::newRow("no to yes") << InputRow{9, "keys:d", false, "YES", "true"};
+        QTest::newRow("yes to no") << InputRow{9, "keys:u", false, "NO", "false", "true"};
+        QTest::newRow("date-time text") << InputRow{
+            10, "keys:u", false, "2025-05-06 07:08:09", "2025-05-06T07:08:09", "2024-05-06T07:08:09"};
+        QTest::newRow("date-time text with zone") << InputRow{
+            10, "keys:u", false, "2025-05-06 07:08:09", "2025-05-06T07:08:09", "2024-05-06T09:08:09+02:00"};
+        QTest::newRow("date-time seconds")
+            << InputRow{11, "keys:u", false, "2025-05-06 07:08:09", "1746515289", "1714979289"};
+        QTest::newRow("unreadable date-time is kept")
+            << InputRow{10, "keys:", true, "1970-01-01 00:00:00", "next tuesday", "next tuesday"};
+        QTest::newRow("unreadable date-time edited")
+            << InputRow{10, "keys:u", false, "1971-01-01 00:00:00", "1971-01-01T00:00:00", "next tuesday"};
     }
-    void comboSelection()
+    void input()
     {
-        QFETCH(int, downs);
-        QFETCH(int, key);
-        QFETCH(QString, text);
-        Scratch scratch;
-        auto* pMode = scratch.Add<values::ValueSelection>(Mode());
-        VCComboSel combo;
-        combo.SetValueSel(pMode);
-        QCOMPARE(combo.count(), 3);
-        QCOMPARE(combo.currentText(), QStringLiteral("FM"));
-        combo.show();
-        QVERIFY(QTest::qWaitForWindowActive(&combo));
-        for (int i = 0; i < qAbs(downs); ++i)
-            QTest::keyClick(&combo, downs > 0 ? Qt::Key_Down : Qt::Key_Up);
-        QCOMPARE(pMode->GetCurrentKey(), key);
-        QCOMPARE(combo.currentText(), text);
+        QFETCH(InputRow, row);
+        CheckInput(row);
     }
 
-    // Changes made elsewhere show at once, also new entry lists.
-    void comboSelectionFollowsValue()
+    // Each editor takes only a value of its kind; any other leaves it unbound and disabled with a
+    // hint. When the value is deleted the editor lets go of it, is disabled, and outlives it.
+    // A selection shows new entry lists at once.
+    void binding_data()
     {
-        Scratch scratch;
-        auto* pMode = scratch.Add<values::ValueSelection>(Mode());
-        VCComboSel combo;
-        combo.SetValueSel(pMode);
-        pMode->SelectKey(10);
-        QCOMPARE(combo.currentText(), QStringLiteral("AM"));
-        pMode->SetItems({values::SelectionItem("CW", 4.0, 40), values::SelectionItem("LSB", 5.0, 50)});
-        QCOMPARE(combo.count(), 2);
-        QCOMPARE(combo.itemText(pMode->GetCurrentIndex()), combo.currentText());
+        QTest::addColumn<int>("editor");
+        QTest::addColumn<int>("other"); // bind the value of that editor instead, -1 its own
+        for (int nEditor : {0, 5, 7, 8, 9, 10})
+            QTest::addRow("editor %d", nEditor) << nEditor << -1;
+        QTest::newRow("float spin given a text") << 5 << 1;
+        QTest::newRow("int spin given a text") << 7 << 1;
+        QTest::newRow("selection given a bool") << 8 << 9;
+        QTest::newRow("yes/no given a selection") << 9 << 8;
+        QTest::newRow("date-time given a bool") << 10 << 9;
     }
-
-    void comboBool_data()
-    {
-        QTest::addColumn<bool>("start");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("stored");
-        QTest::newRow("no to yes") << false << int(Qt::Key_Down) << true;
-        QTest::newRow("yes to no") << true << int(Qt::Key_Up) << false;
-        QTest::newRow("no stays no") << false << int(Qt::Key_Up) << false;
-    }
-    void comboBool()
-    {
-        QFETCH(bool, start);
-        QFETCH(int, key);
-        QFETCH(bool, stored);
-        Scratch scratch;
-        auto* pFlag = scratch.Add<values::ValueBool>(Flag());
-        pFlag->SetValue(start);
-        VCComboBool combo;
-        combo.SetValueBool(pFlag);
-        QCOMPARE(combo.currentText(), start ? QStringLiteral("YES") : QStringLiteral("NO"));
-        combo.show();
-        QVERIFY(QTest::qWaitForWindowActive(&combo));
-        QTest::keyClick(&combo, Qt::Key(key));
-        QCOMPARE(pFlag->GetValue(), stored);
-        pFlag->SetValue(!stored);
-        QCOMPARE(combo.currentIndex(), stored ? 0 : 1);
-    }
-
-    // Each editor takes only its own kind of value; any other leaves it unbound with a hint.
-    void wrongKindIsRefused_data()
-    {
-        QTest::addColumn<int>("editor"); // 0 selection, 1 bool, 2 date-time
-        QTest::newRow("selection given a bool") << 0;
-        QTest::newRow("bool given a selection") << 1;
-        QTest::newRow("date-time given a bool") << 2;
-    }
-    void wrongKindIsRefused()
+    void binding()
     {
         QFETCH(int, editor);
+        QFETCH(int, other);
         Scratch scratch;
-        auto* pFlag = scratch.Add<values::ValueBool>(Flag());
-        auto* pMode = scratch.Add<values::ValueSelection>(Mode());
-        VCBinding* pBinding = nullptr;
-        QWidget* pWidget = nullptr;
-        if (editor == 0)
+        values::ValueBase* pValue = scratch.Add(*g_apEditorValues[other < 0 ? editor : other]);
+        QWidget* pEditor = Editor(editor, pValue);
+        VCBinding* pBinding = dynamic_cast<VCBinding*>(pEditor);
+        QCOMPARE(pBinding->GetBoundValue(), other < 0 ? pValue : nullptr);
+        QCOMPARE(pBinding->HasError(), other >= 0);
+        QCOMPARE(pEditor->isEnabled(), other < 0);
+        if (editor == 8 && other < 0) // new entry lists show at once
         {
-            auto* p = new VCComboSel;
-            p->SetValueSel(pFlag);
-            pBinding = p;
-            pWidget = p;
+            static_cast<values::ValueSelection*>(pValue)->SetItems(
+                {SelectionItem("CW", 4, 40), SelectionItem("LSB", 5, 50)});
+            QVERIFY(static_cast<QComboBox*>(pEditor)->count() == 2 &&
+                    Shown(pEditor) == pValue->GetAsString());
         }
-        else if (editor == 1)
-        {
-            auto* p = new VCComboBool;
-            p->SetValueBool(pMode);
-            pBinding = p;
-            pWidget = p;
-        }
-        else
-        {
-            auto* p = new VCDateTimeEdit;
-            p->SetValueDateTime(pFlag);
-            pBinding = p;
-            pWidget = p;
-        }
-        QVERIFY(!pBinding->IsBound());
-        QVERIFY(pBinding->HasError());
-        QVERIFY(!pWidget->isEnabled());
-        delete pWidget;
+        scratch.pNode->DeleteItem(pValue);
+        QVERIFY(!pEditor->isEnabled() && !pBinding->IsBound());
+        delete pEditor; // must not touch the freed value
     }
 
-    // A date-time held as ISO text or as seconds; stepping the year writes it back.
-    void dateTime_data()
+    // The coordinate editor writes only the half that was edited into its value and follows
+    // both; without both values (a missing path, or a value deleted later) it is read-only.
+    void coordEdit_data()
     {
-        QTest::addColumn<bool>("asText");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("afterStep");
-        QTest::newRow("text") << true << "2024-05-06T07:08:09"
-                              << "2024-05-06 07:08:09"
-                              << "2025-05-06T07:08:09";
-        QTest::newRow("text with zone") << true << "2024-05-06T09:08:09+02:00"
-                                        << "2024-05-06 07:08:09"
-                                        << "2025-05-06T07:08:09";
-        QTest::newRow("seconds") << false << "1714979289"
-                                 << "2024-05-06 07:08:09"
-                                 << "1746515289";
-    }
-    void dateTime()
-    {
-        QFETCH(bool, asText);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        QFETCH(QString, afterStep);
-        Scratch scratch;
-        values::ValueBase* pValue =
-            asText ? static_cast<values::ValueBase*>(scratch.Add<values::ValueString>(Time()))
-                   : scratch.Add<values::ValueInt>(Seconds());
-        QVERIFY(pValue->SetAsString(stored));
-        VCDateTimeEdit edit;
-        edit.SetValueDateTime(pValue);
-        QCOMPARE(edit.text(), shown);
-        edit.show();
-        QVERIFY(QTest::qWaitForWindowActive(&edit));
-        edit.setCurrentSection(QDateTimeEdit::YearSection);
-        QTest::keyClick(&edit, Qt::Key_Up);
-        QCOMPARE(pValue->GetAsString(), afterStep);
-    }
-
-    // A text that is no date-time is shown as a hint and left alone until edited.
-    void unreadableDateTimeIsKept()
-    {
-        Scratch scratch;
-        auto* pValue = scratch.Add<values::ValueString>(Time());
-        pValue->SetValue(QStringLiteral("next tuesday"));
-        VCDateTimeEdit edit;
-        edit.SetValueDateTime(pValue);
-        QVERIFY(edit.HasError());
-        QVERIFY(edit.GetHint().contains(QStringLiteral("next tuesday")));
-        QVERIFY(edit.Commit());
-        QCOMPARE(pValue->GetValue(), QStringLiteral("next tuesday"));
-    }
-
-    // The coordinate editor writes the half that was edited into its value and follows both.
-    void coordEditWritesAndFollows_data()
-    {
-        QTest::addColumn<bool>("latitudeField");
+        QTest::addColumn<int>("setup"); // 0 latitude, 1 longitude typed; 2 no latitude, 3 longitude gone
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<double>("latitude");
+        QTest::addColumn<double>("latitude"); // stored afterwards
         QTest::addColumn<double>("longitude");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("latitude") << true << "48°30'00\"N" << 48.5 << 11.0 << true;
-        QTest::newRow("longitude") << false << "-70.25" << 47.0 << -70.25 << true;
-        QTest::newRow("latitude out of range") << true << "95" << 47.0 << 11.0 << false;
+        QTest::newRow("latitude") << 0 << "48°30'00\"N" << 48.5 << 11.0;
+        QTest::newRow("longitude") << 1 << "-70.25" << 47.0 << -70.25;
+        QTest::newRow("no such latitude") << 2 << "10" << 47.0 << 11.0;
+        QTest::newRow("longitude deleted") << 3 << "10" << 47.0 << 0.0;
     }
-    void coordEditWritesAndFollows()
+    void coordEdit()
     {
-        QFETCH(bool, latitudeField);
+        QFETCH(int, setup);
         QFETCH(QString, typed);
         QFETCH(double, latitude);
         QFETCH(double, longitude);
-        QFETCH(bool, accepted);
         Scratch scratch;
-        auto* pLatitude = scratch.Add<values::ValueDouble>(Latitude());
-        auto* pLongitude = scratch.Add<values::ValueDouble>(Longitude());
+        auto* pLatitude = scratch.Add<values::ValueDouble>(g_vdLat);
+        auto* pLongitude = scratch.Add<values::ValueDouble>(g_vdLon);
         pLatitude->SetValue(47.0);
         pLongitude->SetValue(11.0);
-        VCCoordEdit edit(nullptr, nullptr, 0.0, 0.0);
+        VCCoordEdit edit(nullptr, nullptr);
         edit.SetFormat(1);
-        QVERIFY(edit.SetLatitude_ValuePath(pLatitude->GetPathName()));
         QVERIFY(edit.SetLongitude_ValuePath(pLongitude->GetPathName()));
-        QVERIFY(!edit.isReadOnly());
-        QCOMPARE(edit.GetLatitude(), 47.0);
+        QCOMPARE(edit.SetLatitude_ValuePath(setup == 2 ? "/No/Latitude" : pLatitude->GetPathName()),
+                 setup != 2);
+        QCOMPARE(edit.HasError(), setup == 2);
+        QCOMPARE(edit.GetLatitude(), setup == 2 ? 0.0 : 47.0);
+        if (setup == 3)
+            scratch.pNode->DeleteItem(pLongitude);
+        QCOMPARE(edit.isReadOnly(), setup >= 2);
         edit.show();
         QVERIFY(QTest::qWaitForWindowActive(&edit));
-        QLineEdit* pLine = latitudeField ? edit.GetLatitudeEdit() : edit.GetLongitudeEdit();
-        TypeInto(pLine, pLine, typed);
+        TypeInto(setup == 1 ? edit.GetLongitudeEdit() : edit.GetLatitudeEdit(), typed);
         QCOMPARE(pLatitude->GetValue(), latitude);
+        QCOMPARE(edit.GetLongitudeValue() == nullptr, setup == 3);
+        if (setup == 3)
+            return; // and the editor goes without touching the deleted value
         QCOMPARE(pLongitude->GetValue(), longitude);
-        QCOMPARE(edit.HasError(), !accepted);
-
+        QCOMPARE(edit.HasError(), setup == 2);
         pLongitude->SetValue(-3.5);
-        QCOMPARE(edit.GetLongitude(), -3.5);
         QCOMPARE(edit.GetLongitudeEdit()->text(), basecontrols::CoordEdit::FormatAngle(-3.5, false, 1));
-    }
-
-    // Without both values the editor cannot write: missing path, or a value deleted later.
-    void coordEditWithoutBothValues_data()
-    {
-        QTest::addColumn<bool>("missingPath");
-        QTest::newRow("no such latitude") << true;
-        QTest::newRow("longitude deleted") << false;
-    }
-    void coordEditWithoutBothValues()
-    {
-        QFETCH(bool, missingPath);
-        Scratch scratch;
-        auto* pLatitude = scratch.Add<values::ValueDouble>(Latitude());
-        auto* pLongitude = scratch.Add<values::ValueDouble>(Longitude());
-        auto* pEdit = new VCCoordEdit(nullptr, nullptr, 0.0, 0.0);
-        pEdit->SetLongitude_ValuePath(pLongitude->GetPathName());
-        if (missingPath)
-        {
-            QVERIFY(!pEdit->SetLatitude_ValuePath(QStringLiteral("/No/Latitude")));
-            QVERIFY(pEdit->HasError());
-        }
-        else
-        {
-            QVERIFY(pEdit->SetLatitude_ValuePath(pLatitude->GetPathName()));
-            QVERIFY(!pEdit->isReadOnly());
-            scratch.Delete(pLongitude);
-            QCOMPARE(pEdit->GetLongitudeValue(), static_cast<values::ValueBase*>(nullptr));
-        }
-        QVERIFY(pEdit->isReadOnly());
-        delete pEdit; // must not touch a freed value
     }
 };
 
