@@ -28,11 +28,13 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QSignalBlocker>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <memory>
 #include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 using namespace DravinelDefinition;
@@ -111,6 +113,17 @@ void Rename(values::TreeItem* pItem, const QString& sName)
     pItem->SetName(sName, nullptr, true);
 }
 
+// The column of the header-click sort, or -1 while the rows stand in list order (before the
+// operator's first click the sort has no real column).
+int SortColumn(const QTableWidget* pTable)
+{
+    const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
+    return pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount() ? nSection : -1;
+}
+
+// Up to this many new rows are put into a sorted table one by one; more are sorted once.
+const size_t s_nRowsPlacedOneByOne = 16;
+
 // Switches the widget's own header sort off while rows are added: with it on, a cell put into
 // the sort column moves its row at once, so the row's next cells would land in another row,
 // and every changed cell re-sorts the table. Switching it on again sorts once. Before the
@@ -118,10 +131,8 @@ void Rename(values::TreeItem* pItem, const QString& sName)
 class SortingPause
 {
 public:
-    explicit SortingPause(QTableWidget* pTable) : m_pTable(pTable)
+    explicit SortingPause(QTableWidget* pTable) : m_pTable(pTable), m_bPaused(SortColumn(pTable) >= 0)
     {
-        const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
-        m_bPaused = pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount();
         if (m_bPaused)
             pTable->setSortingEnabled(false);
     }
@@ -406,10 +417,15 @@ void FrequencyViewCtrl::UpdateViewItemList()
 
     if (!vecMissing.empty())
     {
-        SortingPause pause(m_pView);
+        // In a table the operator sorted, a few new rows go straight to their places (each row
+        // puts its cell of the sort column in last, so the row moves whole); many new rows are
+        // added with the sort paused and sorted once.
+        const int nSortColumn = SortColumn(m_pView);
+        const bool bPlaceEach = nSortColumn >= 0 && vecMissing.size() <= s_nRowsPlacedOneByOne;
+        std::unique_ptr<SortingPause> pPause(bPlaceEach ? nullptr : new SortingPause(m_pView));
         const int nRows = m_pView->rowCount();
         // New definitions at the end of the list (load, new, paste) get their rows in one step.
-        bool bTail = m_nPendingInsertions <= 0;
+        bool bTail = !bPlaceEach && m_nPendingInsertions <= 0;
         for (size_t i = 0; bTail && i < vecMissing.size(); ++i)
             bTail = vecMissing[i].second == nRows + int(i);
         if (bTail)
@@ -417,19 +433,27 @@ void FrequencyViewCtrl::UpdateViewItemList()
         // Pending insertions go to the insertion row, one below the other in list order.
         const int nInsertAt = std::min(std::max(m_nInsertionRow, 0), nRows);
         int nInserted = 0;
-        for (const auto& missing : vecMissing)
         {
-            int nRow = missing.second;
-            if (m_nPendingInsertions > 0)
+            // Cells put into rows made ready above change no row structure; the view hears of
+            // them once, for the whole block, instead of cell by cell.
+            const QSignalBlocker blocker(bTail ? m_pView->model() : nullptr);
+            for (const auto& missing : vecMissing)
             {
-                nRow = nInsertAt + nInserted++;
-                --m_nPendingInsertions;
+                int nRow = missing.second;
+                if (m_nPendingInsertions > 0)
+                {
+                    nRow = nInsertAt + nInserted++;
+                    --m_nPendingInsertions;
+                }
+                if (auto* pItem = dynamic_cast<FrequencyViewItem*>(CreateMediator(missing.first)))
+                    pItem->Init(nRow);
             }
-            if (auto* pItem = dynamic_cast<FrequencyViewItem*>(CreateMediator(missing.first)))
-                pItem->Init(nRow);
         }
         if (bTail)
         {
+            QAbstractItemModel* pModel = m_pView->model();
+            emit pModel->dataChanged(pModel->index(nRows, 0),
+                                     pModel->index(m_pView->rowCount() - 1, m_pView->columnCount() - 1));
             // Rows made ready for definitions that could not be shown.
             for (int nRow = m_pView->rowCount() - 1; nRow >= nRows; --nRow)
             {
@@ -496,7 +520,7 @@ values::Mediator* FrequencyViewCtrl::CreateMediator(Observable* pObservable)
         Assert("pTi->GetNode()", 623);
         return nullptr;
     }
-    if (pTi->GetName().mid(0, g_vdNodeFd.Name().length()) != g_vdNodeFd.Name())
+    if (ErrorHandler::Instance()->IsAssertOn() && !pTi->GetName().startsWith(g_vdNodeFd.Name()))
         Assert("pTi->GetName().mid(0, g_vdNodeFd.Name().length()) == g_vdNodeFd.Name()", 624);
     auto* pItem = new FrequencyViewItem(this, pNode);
     pItem->SetObserver(m_pModifyObserver);
@@ -557,18 +581,30 @@ FrequencyViewItem* FrequencyViewCtrl::GetRowMediator(int nRow) const
 
 std::list<int> FrequencyViewCtrl::SelectedRows() const
 {
-    // Rows from the selection's model indexes: asking each selected cell for its row can search
-    // the whole table once rows above it were removed.
-    std::set<int> setRows;
-    if (m_pView && m_pView->selectionModel())
+    // From the selection's ranges: asking each selected cell for its row can search the whole
+    // table once rows above it were removed, and listing every selected index costs more than
+    // the ranges themselves.
+    std::list<int> listRows;
+    if (!m_pView || !m_pView->selectionModel())
+        return listRows;
+    std::vector<char> vecSelected(size_t(m_pView->rowCount()), 0);
+    for (const QItemSelectionRange& range : m_pView->selectionModel()->selection())
     {
-        for (const QModelIndex& index : m_pView->selectionModel()->selectedIndexes())
+        for (int nRow = range.top(); nRow <= range.bottom() && nRow < int(vecSelected.size()); ++nRow)
         {
-            if (m_pView->item(index.row(), index.column()))
-                setRows.insert(index.row());
+            for (int nCol = range.left(); nCol <= range.right() && !vecSelected[size_t(nRow)]; ++nCol)
+            {
+                if (m_pView->item(nRow, nCol))
+                    vecSelected[size_t(nRow)] = 1;
+            }
         }
     }
-    return std::list<int>(setRows.begin(), setRows.end());
+    for (size_t nRow = 0; nRow < vecSelected.size(); ++nRow)
+    {
+        if (vecSelected[nRow])
+            listRows.push_back(int(nRow));
+    }
+    return listRows;
 }
 
 values::Node* FrequencyViewCtrl::GetCurrentFrequencyDef()
@@ -665,27 +701,62 @@ void FrequencyViewCtrl::SlotDelete()
 {
     if (!m_pView)
         return;
+    // The selected rows that show a definition, highest first.
+    std::vector<std::pair<int, FrequencyViewItem*>> vecRows;
     const std::list<int> listRows = SelectedRows();
+    for (auto it = listRows.rbegin(); it != listRows.rend(); ++it)
+    {
+        if (FrequencyViewItem* pItem = GetRowMediator(*it))
+            vecRows.emplace_back(*it, pItem);
+    }
     // Each deletion used to rebuild the row list at once, which moved the insertion row one up
     // (not below 0) before the deletion moved it once more; the rebuild now runs once for the
     // whole batch, so the insertion row is followed here.
     int nInsertionRow = m_nInsertionRow;
-    bool bDeleted = false;
+    for (size_t i = 0; i < vecRows.size(); ++i)
+        nInsertionRow = std::max(nInsertionRow - 1, 0) - 1;
+
+    if (!vecRows.empty())
     {
         EditTriggerPause pause(m_pView);
         values::VtTransaction transaction;
-        for (auto it = listRows.rbegin(); it != listRows.rend(); ++it)
+        // The rows go first, each run of adjacent rows in one step.
+        for (size_t nFirst = 0; nFirst < vecRows.size();)
         {
-            FrequencyViewItem* pItem = GetRowMediator(*it);
-            if (!pItem)
-                continue;
-            pItem->DeleteTreeItem();
-            nInsertionRow = std::max(nInsertionRow - 1, 0) - 1;
-            bDeleted = true;
+            size_t nLast = nFirst;
+            while (nLast + 1 < vecRows.size() && vecRows[nLast + 1].first == vecRows[nLast].first - 1)
+                ++nLast;
+            for (size_t i = nFirst; i <= nLast; ++i)
+            {
+                NotifyViewItemDeleted(vecRows[i].second);
+                vecRows[i].second->ForgetRow();
+            }
+            m_pView->model()->removeRows(vecRows[nLast].first, int(nLast - nFirst + 1));
+            nFirst = nLast + 1;
         }
-    }
-    if (bDeleted)
+        // Then the definitions, the last child first, so the list closes up behind them without
+        // moving the others. A mediator without row only deletes its definition (and so ends).
+        std::unordered_map<values::TreeItem*, int> mapPlaces;
+        if (m_pNode)
+        {
+            const std::vector<values::TreeItem*>& vecChildren = m_pNode->GetTreeItems();
+            for (size_t i = 0; i < vecChildren.size(); ++i)
+                mapPlaces.emplace(vecChildren[i], int(i));
+        }
+        std::vector<std::pair<int, FrequencyViewItem*>> vecDefinitions;
+        vecDefinitions.reserve(vecRows.size());
+        for (const auto& row : vecRows)
+        {
+            auto it = mapPlaces.find(row.second->GetTreeItem());
+            vecDefinitions.emplace_back(it == mapPlaces.end() ? -1 : it->second, row.second);
+        }
+        std::sort(vecDefinitions.begin(), vecDefinitions.end(),
+                  [](const std::pair<int, FrequencyViewItem*>& a, const std::pair<int, FrequencyViewItem*>& b)
+                  { return a.first > b.first; });
+        for (const auto& definition : vecDefinitions)
+            definition.second->DeleteTreeItem();
         m_nInsertionRow = nInsertionRow;
+    }
     m_pView->clearSelection();
     m_pView->SelectRow(m_nInsertionRow, true);
     if (QTableWidgetItem* pCell = m_nInsertionRow >= 0 ? m_pView->item(m_nInsertionRow, 0) : nullptr)

@@ -10,6 +10,7 @@
 #include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
 
+#include <QHeaderView>
 #include <QTableWidget>
 
 namespace
@@ -22,12 +23,9 @@ values::ValueBase* MakeValue(values::Node* pFd, const values::ValueDescriptor& d
     return dynamic_cast<values::ValueBase*>(descriptor.CreateAt(pFd, nullptr));
 }
 
-// Looks the value up, observes it and answers it typed; a value of another kind is reported
-// and left alone.
-template <class T>
-T* Observe(values::Node* pFd, const values::ValueDescriptor& descriptor, IObserver* pObserver)
+// Observes the value and answers it typed; a value of another kind is reported and left alone.
+template <class T> T* Observe(values::ValueBase* pFound, IObserver* pObserver)
 {
-    values::ValueBase* pFound = pFd->GetValue(descriptor.PathName().mid(1));
     if (!pFound)
         return nullptr;
     T* pValue = dynamic_cast<T*>(pFound);
@@ -50,11 +48,21 @@ template <class T> void Release(T*& pValue, IObserver* pObserver)
     pValue = nullptr;
 }
 
+// The column of the header-click sort, or -1 while the rows stand in list order.
+int SortColumn(const QTableWidget* pTable)
+{
+    const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
+    return pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount() ? nSection : -1;
+}
+
 bool IsRowFree(QTableWidget* pTable, int nRow)
 {
+    // Rows hold a name cell, or at least a start cell; the other columns are asked last.
+    if (pTable->item(nRow, 2) || pTable->item(nRow, 0))
+        return false;
     for (int nCol = 0; nCol < pTable->columnCount(); ++nCol)
     {
-        if (pTable->item(nRow, nCol))
+        if (nCol != 0 && nCol != 2 && pTable->item(nRow, nCol))
             return false;
     }
     return true;
@@ -146,23 +154,50 @@ void FrequencyViewItem::Init(int nRow)
 
     nRow = PrepareRow(nRow);
     m_pTable->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_vecCells.reserve(4);
 
-    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFStart), nRow, 0);
-    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFStop), nRow, 1);
-    m_pStopItem = dynamic_cast<TableItem*>(m_pTable->item(nRow, 1));
-    if (values::ValueBase* pName = MakeValue(pFd, DravinelDefinition::g_vdFName))
+    // The four values in one pass over the attribute child; any that is missing is made.
+    const values::ValueDescriptor* apDescriptors[4] = {
+        &DravinelDefinition::g_vdFStart, &DravinelDefinition::g_vdFStop, &DravinelDefinition::g_vdFName,
+        &DravinelDefinition::g_vdFSupp};
+    values::ValueBase* apValues[4] = {nullptr, nullptr, nullptr, nullptr};
+    if (values::Node* pAttr = pFd->GetChildNode(&DravinelDefinition::g_vdNodeFdAttr))
     {
-        m_pNameItem = new TableItem(pName, m_pTable, QString());
-        m_pTable->setItem(nRow, 2, m_pNameItem);
-        m_pNameItem->Text(pName);
-        m_pNameItem->SetObserver(m_pModifyObserver);
-        m_vecCells.push_back(m_pNameItem);
+        for (values::TreeItem* pChild : pAttr->GetTreeItems())
+        {
+            for (int i = 0; i < 4; ++i)
+            {
+                if (!apValues[i] && pChild->GetValueDescriptor() == apDescriptors[i])
+                    apValues[i] = pChild->AsValue();
+            }
+        }
     }
-    AddTableItem(MakeValue(pFd, DravinelDefinition::g_vdFSupp), nRow, 3);
+    for (int i = 0; i < 4; ++i)
+    {
+        if (!apValues[i])
+            apValues[i] = MakeValue(pFd, *apDescriptors[i]);
+    }
+    values::ValueBase* pStart = apValues[0];
+    values::ValueBase* pStop = apValues[1];
+    values::ValueBase* pName = apValues[2];
+    values::ValueBase* pSupp = apValues[3];
 
-    m_pStartValue = Observe<values::ValueNumeric<double>>(pFd, DravinelDefinition::g_vdFStart, this);
-    m_pStopValue = Observe<values::ValueNumeric<double>>(pFd, DravinelDefinition::g_vdFStop, this);
-    m_pSuppValue = Observe<values::Value<bool>>(pFd, DravinelDefinition::g_vdFSupp, this);
+    // Every cell has its text before it goes into the table, so the table hears of it once. In
+    // a table sorted by the header, the cell of the sort column goes in last: the table then
+    // moves the complete row to its place.
+    const int nSortColumn = SortColumn(m_pTable);
+    for (int nCol = 0; nCol < 4; ++nCol)
+    {
+        if (nCol != nSortColumn)
+            AddCell(nCol, nRow, pStart, pStop, pName, pSupp);
+    }
+    if (nSortColumn >= 0 && nSortColumn < 4)
+        AddCell(nSortColumn, nRow, pStart, pStop, pName, pSupp);
+
+    // The row observes after its cells, so a cell shows a change before the row reacts to it.
+    m_pStartValue = Observe<values::ValueNumeric<double>>(pStart, this);
+    m_pStopValue = Observe<values::ValueNumeric<double>>(pStop, this);
+    m_pSuppValue = Observe<values::Value<bool>>(pSupp, this);
     m_dLastStart = m_pStartValue ? m_pStartValue->GetValue() : 0.0;
     m_dLastStop = m_pStopValue ? m_pStopValue->GetValue() : 0.0;
     CoverStop();
@@ -171,15 +206,50 @@ void FrequencyViewItem::Init(int nRow)
         m_pCtrl->NotifyViewItemCreated(this);
 }
 
+void FrequencyViewItem::AddCell(int nCol, int nRow, values::ValueBase* pStart, values::ValueBase* pStop,
+                                values::ValueBase* pName, values::ValueBase* pSupp)
+{
+    switch (nCol)
+    {
+    case 0:
+        AddTableItem(pStart, nRow, 0);
+        break;
+    case 1:
+        if (pStop)
+        {
+            const bool bSingle = pStart && pStart->GetNumber() == pStop->GetNumber();
+            m_pStopItem = MakeCell(pStop, bSingle);
+            m_pTable->setItem(nRow, 1, m_pStopItem);
+        }
+        break;
+    case 2:
+        if (pName)
+        {
+            m_pNameItem = MakeCell(pName, false);
+            m_pTable->setItem(nRow, 2, m_pNameItem);
+        }
+        break;
+    default:
+        AddTableItem(pSupp, nRow, 3);
+        break;
+    }
+}
+
+TableItem* FrequencyViewItem::MakeCell(values::ValueBase* pValue, bool bCovered)
+{
+    TableItem* pCell = new TableItem(pValue, m_pTable, QString());
+    pCell->SetbCovered(bCovered, false);
+    pCell->Text(pValue);
+    pCell->SetObserver(m_pModifyObserver);
+    m_vecCells.push_back(pCell);
+    return pCell;
+}
+
 void FrequencyViewItem::AddTableItem(values::ValueBase* pValue, int nRow, int nCol)
 {
     if (!pValue || !m_pTable)
         return;
-    TableItem* pCell = new TableItem(pValue, m_pTable, QString());
-    m_pTable->setItem(nRow, nCol, pCell);
-    pCell->Text(pValue);
-    pCell->SetObserver(m_pModifyObserver);
-    m_vecCells.push_back(pCell);
+    m_pTable->setItem(nRow, nCol, MakeCell(pValue, false));
 }
 
 void FrequencyViewItem::CoverStop()

@@ -65,6 +65,11 @@ protected:
     int PrepareRow(int nRow);
     // The stop cell is empty exactly while start equals stop.
     void CoverStop();
+    // Puts the cell of column nCol (0 start, 1 stop, 2 name, 3 flag) into the row.
+    void AddCell(int nCol, int nRow, values::ValueBase* pStart, values::ValueBase* pStop,
+                 values::ValueBase* pName, values::ValueBase* pSupp);
+    // A cell for the value with its text, reporting to this row's modification observer.
+    TableItem* MakeCell(values::ValueBase* pValue, bool bCovered);
 
     FrequencyViewCtrl* m_pCtrl;
     values::ITreeItem* m_pDeleteObserver = nullptr;

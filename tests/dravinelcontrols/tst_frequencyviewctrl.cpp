@@ -280,14 +280,18 @@ void TstFrequencyViewCtrl::keepOrderFollowsTable()
 void TstFrequencyViewCtrl::rowsAddedWhileSortedStayWhole_data()
 {
     QTest::addColumn<int>("sortColumn");
-    QTest::newRow("by start") << 0;
-    QTest::newRow("by name") << 2;
-    QTest::newRow("by flag") << 3;
+    QTest::addColumn<int>("pasted"); // lines pasted afterwards: many rows are sorted in at once
+    QTest::newRow("by start") << 0 << 0;
+    QTest::newRow("by name") << 2 << 0;
+    QTest::newRow("by flag") << 3 << 0;
+    QTest::newRow("by start, many pasted") << 0 << 40;
+    QTest::newRow("by name, many pasted") << 2 << 40;
 }
 
 void TstFrequencyViewCtrl::rowsAddedWhileSortedStayWhole()
 {
     QFETCH(int, sortColumn);
+    QFETCH(int, pasted);
 
     FdsNode fds;
     fds.Add(500e6, 500e6, QStringLiteral("M"));
@@ -303,7 +307,17 @@ void TstFrequencyViewCtrl::rowsAddedWhileSortedStayWhole()
     fds.Add(700e6, 710e6, QStringLiteral("Q"));
     values::Node* pLast = fds.Add(400e6, 400e6, QStringLiteral("C"));
     Value(fds.Definitions().at(3), g_vdFName)->SetAsString(QStringLiteral("N"));
-    QCOMPARE(view->rowCount(), 6);
+    if (pasted > 0)
+    {
+        QString sText = QStringLiteral("FrequencyListCopyStruct\nFrequency\tName\tBandwidth\n");
+        for (int n = 0; n < pasted; ++n)
+            sText += QStringLiteral("%1\tP%2\t\n").arg(100e6 + ((n * 37) % pasted) * 1e6, 0, 'f', 0).arg(n);
+        QGuiApplication::clipboard()->setText(sText);
+        Messages messages;
+        UseContextMenu(view.Get(), -1, QStringLiteral("Paste"));
+        QCOMPARE(messages.m_listTexts, QStringList());
+    }
+    QCOMPARE(view->rowCount(), 6 + pasted);
     QCOMPARE(CheckRowsConsistent(view.Get(), fds.Definitions()), QString());
     QStringList listShown = ShownColumn(view.Get(), sortColumn);
     QStringList listSorted = listShown;
