@@ -25,7 +25,6 @@ public:
     const QStringList& Texts() const { return m_listTexts; }
     const QStringList& Titles() const { return m_listTitles; }
     const QStringList& Clicked() const { return m_listClicked; }
-    int Count() const { return m_listTexts.size(); }
 
 private:
     void Poll()
@@ -35,23 +34,17 @@ private:
             return;
         m_listTexts.append(pBox->text());
         m_listTitles.append(pBox->windowTitle());
+        const QString sAnswer = m_listAnswers.isEmpty() ? QString() : m_listAnswers.takeFirst();
         QAbstractButton* pButton = nullptr;
-        if (!m_listAnswers.isEmpty())
-        {
-            const QString sAnswer = m_listAnswers.takeFirst();
-            for (QAbstractButton* pCandidate : pBox->buttons())
-                if (pCandidate->text() == sAnswer)
-                    pButton = pCandidate;
-        }
+        for (QAbstractButton* pCandidate : pBox->buttons())
+            if (!sAnswer.isNull() && pCandidate->text() == sAnswer)
+                pButton = pCandidate;
         if (!pButton)
             pButton = pBox->defaultButton();
         if (!pButton && !pBox->buttons().isEmpty())
             pButton = pBox->buttons().first();
         if (!pButton)
-        {
-            pBox->close();
-            return;
-        }
+            return void(pBox->close());
         m_listClicked.append(pButton->text());
         QTest::mouseClick(pButton, Qt::LeftButton);
     }

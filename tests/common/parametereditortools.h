@@ -28,10 +28,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-// Helpers for tests of the parameter editor and the views that hold it: a device tree made
-// through the rules of the current device definition, display names, a host that records
-// modifications, and operator actions on the tab bar, the context menu and the new-group
-// dialog.
+// Helpers for tests of the parameter editor and the views that hold it: a device tree made by
+// the rules, display names, a host that records modifications, and operator actions.
 namespace ParameterEditorTools
 {
 
@@ -110,10 +108,8 @@ private:
 inline void SetGroups(values::Node* pOwner, const QString& sGroups)
 {
     values::Node* pSet = pOwner->GetChildNode(&DravinelDefinition::g_vdNodePar);
-    if (pSet && sGroups == QLatin1String("-"))
-        pOwner->DeleteItem(pSet);
     if (sGroups == QLatin1String("-"))
-        return;
+        return pOwner->DeleteItem(pSet); // no set: nothing to do
     if (!pSet)
         pSet = Rules(pOwner->GetValueDescriptor())
                    ->CreateChild(pOwner, &DravinelDefinition::g_vdNodePar, nullptr);

@@ -4,7 +4,9 @@
 #include "oskevo/value.h"
 #include "oskevo/valuenumeric.h"
 
+#include <QRegularExpression>
 #include <QString>
+#include <vector>
 
 // Builds and prints small value trees in a compact text, for data-driven tests:
 //   "A{x=1 B{}} s=text n:i=5 d:d=1.5 f:b=true"
@@ -13,78 +15,48 @@
 namespace ValueTreeText
 {
 
-inline void Build(values::Node* pParent, const QString& sText, int& nPos)
-{
-    const int nLength = sText.length();
-    while (nPos < nLength)
-    {
-        const QChar c = sText[nPos];
-        if (c == QLatin1Char(' '))
-        {
-            ++nPos;
-            continue;
-        }
-        if (c == QLatin1Char('}'))
-        {
-            ++nPos;
-            return;
-        }
-        int nEnd = nPos;
-        while (nEnd < nLength && !QStringLiteral(" {}=").contains(sText[nEnd]))
-            ++nEnd;
-        QString sName = sText.mid(nPos, nEnd - nPos);
-        nPos = nEnd;
-        if (nPos < nLength && sText[nPos] == QLatin1Char('{'))
-        {
-            ++nPos;
-            values::Node* pNode = new values::Node(sName);
-            pParent->AddItem(pNode);
-            Build(pNode, sText, nPos);
-            continue;
-        }
-        QString sValue;
-        if (nPos < nLength && sText[nPos] == QLatin1Char('='))
-        {
-            int nValueEnd = ++nPos;
-            while (nValueEnd < nLength && !QStringLiteral(" {}").contains(sText[nValueEnd]))
-                ++nValueEnd;
-            sValue = sText.mid(nPos, nValueEnd - nPos);
-            nPos = nValueEnd;
-        }
-        values::ValueBase* pValue = nullptr;
-        if (sName.endsWith(QLatin1String(":i")))
-            pValue = new values::ValueInt(sName.chopped(2), nullptr);
-        else if (sName.endsWith(QLatin1String(":d")))
-            pValue = new values::ValueDouble(sName.chopped(2), nullptr);
-        else if (sName.endsWith(QLatin1String(":b")))
-            pValue = new values::ValueBool(sName.chopped(2), nullptr);
-        else
-            pValue = new values::ValueString(sName, nullptr);
-        pValue->SetAsString(sValue);
-        pParent->AddItem(pValue);
-    }
-}
-
 inline void Build(values::Node* pParent, const QString& sText)
 {
-    int nPos = 0;
-    Build(pParent, sText, nPos);
+    static const QRegularExpression s_re(QStringLiteral("(\\})|([^\\s{}=]+)(\\{|=([^\\s{}]*))?"));
+    std::vector<values::Node*> vecNodes{pParent};
+    for (QRegularExpressionMatchIterator it = s_re.globalMatch(sText); it.hasNext();)
+    {
+        const QRegularExpressionMatch match = it.next();
+        QString sName = match.captured(2);
+        values::TreeItem* pItem = nullptr;
+        if (match.capturedLength(1) > 0)
+        {
+            if (vecNodes.size() > 1)
+                vecNodes.pop_back();
+            continue;
+        }
+        if (match.captured(3) == QLatin1String("{"))
+            pItem = new values::Node(sName);
+        else if (sName.endsWith(QLatin1String(":i")))
+            pItem = new values::ValueInt(sName.chopped(2), nullptr);
+        else if (sName.endsWith(QLatin1String(":d")))
+            pItem = new values::ValueDouble(sName.chopped(2), nullptr);
+        else if (sName.endsWith(QLatin1String(":b")))
+            pItem = new values::ValueBool(sName.chopped(2), nullptr);
+        else
+            pItem = new values::ValueString(sName, nullptr);
+        if (values::ValueBase* pValue = pItem->AsValue())
+            pValue->SetAsString(match.captured(4));
+        vecNodes.back()->AddItem(pItem);
+        if (pItem->AsNode())
+            vecNodes.push_back(pItem->AsNode());
+    }
 }
 
 // The children of pNode in the same text (values without their type marks).
 inline QString Dump(const values::Node* pNode)
 {
-    QString sText;
+    QStringList list;
     for (values::TreeItem* pItem : pNode->GetTreeItems())
-    {
-        if (!sText.isEmpty())
-            sText += QLatin1Char(' ');
-        if (values::Node* pChild = pItem->AsNode())
-            sText += pChild->GetName() + QLatin1Char('{') + Dump(pChild) + QLatin1Char('}');
-        else
-            sText += pItem->GetName() + QLatin1Char('=') + pItem->AsValue()->GetAsString();
-    }
-    return sText;
+        list << (pItem->AsNode()
+                     ? pItem->GetName() + QLatin1Char('{') + Dump(pItem->AsNode()) + QLatin1Char('}')
+                     : pItem->GetName() + QLatin1Char('=') + pItem->AsValue()->GetAsString());
+    return list.join(QLatin1Char(' '));
 }
 
 } // namespace ValueTreeText
