@@ -1,17 +1,29 @@
 #include "dravinelcontrols/frequencylistpaste.h"
 
+#include "dravinelcontrols/frequencyviewitem.h"
 #include "dravineldefinition/descriptors.h"
+#include "dravineldefinition/devicedefinitioncenter.h"
+#include "dravineldefinition/idevicedefinition.h"
 #include "fenmarro/analogdemod.h"
 #include "fenmarro/frequencystorelist.h"
 #include "kvbase/ctokenizer.h"
 #include "kvbase/zorvanstring.h"
+#include "oskevo/dynamicrulesmap.h"
+#include "oskevo/idynamicrules.h"
+#include "oskevo/node.h"
+#include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
+#include "oskevo/valueselection.h"
+#include "oskevo/vtxml.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 const char* const FrequencyListPaste::s_pszMarker = "FrequencyListCopyStruct";
+
+using namespace DravinelDefinition;
 
 namespace
 {
@@ -52,6 +64,22 @@ int FindColumn(const std::vector<QString>& vecHeader, const QString& sName)
         nFound = int(i);
     }
     return nFound;
+}
+
+values::ValueBase* MakeValue(values::Node* pNode, const values::ValueDescriptor& descriptor)
+{
+    return dynamic_cast<values::ValueBase*>(descriptor.CreateAt(pNode, nullptr));
+}
+
+values::ValueSelection* SelectionOf(values::Node* pNode, const values::ValueDescriptor& descriptor)
+{
+    return pNode ? dynamic_cast<values::ValueSelection*>(pNode->GetChildValue(&descriptor)) : nullptr;
+}
+
+values::IDynamicRules* RulesOf(const values::Node* pNode)
+{
+    IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
+    return pNode && pDefinition ? pDefinition->GetRulesMap().Find(pNode->GetValueDescriptor()) : nullptr;
 }
 
 QString Field(const std::vector<QString>& vecFields, int nIndex)
@@ -201,4 +229,72 @@ QString FrequencyListPaste::DescribeProblems() const
     if (nMore > 0)
         sText += QLatin1Char('\n') + Tr("... and %1 more.").arg(nMore);
     return sText;
+}
+
+size_t FrequencyListPaste::CreateDefinitions(values::Node* pList, values::IDynamicRules* pRules) const
+{
+    size_t nCreated = 0;
+    for (const Entry& entry : m_vecEntries)
+    {
+        values::Node* pFd = pRules ? pRules->CreateChild(pList, &g_vdNodeFd, nullptr) : nullptr;
+        if (!pFd)
+            break;
+        ++nCreated;
+        if (values::ValueBase* pStart = MakeValue(pFd, g_vdFStart))
+            pStart->SetNumber(entry.dFrequency, nullptr);
+        if (values::ValueBase* pStop = MakeValue(pFd, g_vdFStop))
+            pStop->SetNumber(entry.dFrequency, nullptr);
+        if (values::ValueBase* pName = MakeValue(pFd, g_vdFName))
+            pName->SetAsString(entry.sName, nullptr);
+
+        values::Node* pPar = pFd->GetChildNode(&g_vdNodePar);
+        if (!pPar)
+            continue; // the definition takes its parameters from above
+        if (entry.bBandwidth)
+        {
+            if (values::ValueSelection* pResolution =
+                    SelectionOf(pPar->GetChildNode(&g_vdNodeDet), g_vdResolutionBandwidth))
+                pResolution->SelectClosestValue(entry.dBandwidth, nullptr);
+        }
+        if (!m_bStoreList)
+            continue;
+        values::Node* pDemod = pPar->GetChildNode(&g_vdNodeDemod);
+        if (!pDemod)
+        {
+            values::IDynamicRules* pParRules = RulesOf(pPar);
+            pDemod = pParRules ? pParRules->CreateChild(pPar, &g_vdNodeDemod, nullptr) : nullptr;
+        }
+        if (values::ValueSelection* pBandwidth = SelectionOf(pDemod, g_vdBandwidth))
+            pBandwidth->SelectClosestValue(entry.dBandwidth, nullptr);
+        if (values::ValueSelection* pDemodulation = SelectionOf(pDemod, g_vdDemodulation))
+            pDemodulation->SelectText(entry.sDemodulation, nullptr);
+    }
+    return nCreated;
+}
+
+int FrequencyListPaste::AddVtXml(values::Node* pList, const QString& sText, QStringList* pRefused)
+{
+    const values::VtXml xml(sText);
+    int nAdded = 0;
+    for (int nIndex = 0; pList; ++nIndex)
+    {
+        std::unique_ptr<values::Node> pNode(xml.CreateNodeAt(nIndex));
+        if (!pNode)
+            break;
+        if (pNode->GetValueDescriptor() != &g_vdNodeFd)
+        {
+            if (pRefused)
+                *pRefused << pNode->GetName();
+            continue;
+        }
+        // A definition named otherwise would be added but never shown.
+        if (!FrequencyViewItem::AsDefinition(pNode.get()))
+            pNode->SetName(g_vdNodeFd.Name());
+        if (pList->AddItemUnique(pNode.get()))
+        {
+            pNode.release();
+            ++nAdded;
+        }
+    }
+    return nAdded;
 }

@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
+
+namespace values
+{
+class IDynamicRules;
+class Node;
+} // namespace values
 
 // Reads the two text forms of frequency lists that operators paste from other programs into
 // the frequency view: the tab-separated table headed "FrequencyListCopyStruct" (spreadsheets)
@@ -46,6 +53,15 @@ public:
     bool HasProblems() const { return !m_vecProblems.empty(); }
     // Whether the entries came from a frequency store list (with demodulations).
     bool IsStoreList() const { return m_bStoreList; }
+    // Creates one definition per entry under the list node through the rules and fills it:
+    // start and stop, name, and where the definition has parameters of its own the resolution
+    // bandwidth (and for store entries the demodulation group). Stops when the rules refuse.
+    // Answers how many were made.
+    size_t CreateDefinitions(values::Node* pList, values::IDynamicRules* pRules) const;
+    // Adds the frequency definitions of a value framework document under the list node (a
+    // definition named otherwise is renamed "Fd", so that it gets a row); names the other nodes
+    // in pRefused. Answers how many were added; throws KVException on a bad document.
+    static int AddVtXml(values::Node* pList, const QString& sText, QStringList* pRefused);
     // The operator's message naming the first problems (translated).
     QString DescribeProblems() const;
 

@@ -3,6 +3,7 @@
 #include "dravinelcontrols/frequencyviewctrl.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 
 FrequencyView::FrequencyView(QWidget* pParent, QString sName) : Table(pParent, sName.toLatin1().constData())
 {
@@ -127,4 +128,63 @@ void FrequencyView::resizeEvent(QResizeEvent* pEvent)
     const int nShared = columnWidth(2) + columnWidth(3);
     setColumnWidth(2, (nShared / 3) * 2);
     setColumnWidth(3, nShared - columnWidth(2));
+}
+
+int FrequencyView::SortColumn(const QTableWidget* pTable)
+{
+    const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
+    return pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount() ? nSection : -1;
+}
+
+bool FrequencyView::IsRowFree(const QTableWidget* pTable, int nRow)
+{
+    // Rows hold a name cell, or at least a start cell; the other columns are asked last.
+    if (pTable->item(nRow, 2) || pTable->item(nRow, 0))
+        return false;
+    for (int nCol = 1; nCol < pTable->columnCount(); ++nCol)
+    {
+        if (nCol != 2 && pTable->item(nRow, nCol))
+            return false;
+    }
+    return true;
+}
+
+void FrequencyView::RemoveRows(const std::vector<int>& vecDescending)
+{
+    for (size_t nFirst = 0; nFirst < vecDescending.size();)
+    {
+        size_t nLast = nFirst;
+        while (nLast + 1 < vecDescending.size() && vecDescending[nLast + 1] == vecDescending[nLast] - 1)
+            ++nLast;
+        model()->removeRows(vecDescending[nLast], int(nLast - nFirst + 1));
+        nFirst = nLast + 1;
+    }
+}
+
+std::list<int> FrequencyView::SelectedModelRows() const
+{
+    // From the selection's ranges: asking each selected cell for its row can search the whole
+    // table once rows above it were removed, and listing every selected index costs more than
+    // the ranges themselves.
+    std::list<int> listRows;
+    if (!selectionModel())
+        return listRows;
+    std::vector<char> vecSelected(size_t(rowCount()), 0);
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+    {
+        for (int nRow = range.top(); nRow <= range.bottom() && nRow < int(vecSelected.size()); ++nRow)
+        {
+            for (int nCol = range.left(); nCol <= range.right() && !vecSelected[size_t(nRow)]; ++nCol)
+            {
+                if (item(nRow, nCol))
+                    vecSelected[size_t(nRow)] = 1;
+            }
+        }
+    }
+    for (size_t nRow = 0; nRow < vecSelected.size(); ++nRow)
+    {
+        if (vecSelected[nRow])
+            listRows.push_back(int(nRow));
+    }
+    return listRows;
 }

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <list>
+#include <vector>
 
 class FrequencyViewCtrl;
 
@@ -48,6 +50,61 @@ public:
     // themselves; a sort asked for here then does the same in the asked direction, so display
     // and rows never disagree. Without it, the Table's display sort applies.
     void sortColumn(int nCol, bool bAscending, bool bWholeRows) override;
+
+    // The column of the header-click sort, or -1 while the rows stand in list order (before the
+    // operator's first click the sort has no real column).
+    static int SortColumn(const QTableWidget* pTable);
+    // Whether model row nRow holds no cell at all.
+    static bool IsRowFree(const QTableWidget* pTable, int nRow);
+    // The model rows that hold a selected cell, ascending, each once: as GetSelectedRows, read
+    // from the selection's ranges, which stays cheap for large selections and after rows above
+    // were removed.
+    std::list<int> SelectedModelRows() const;
+    // Removes model rows given highest first, each run of adjacent rows in one step.
+    void RemoveRows(const std::vector<int>& vecDescending);
+
+    // Switches the header sort off while rows are added: with it on, a cell put into the sort
+    // column moves its row at once, so the row's next cells would land in another row, and
+    // every changed cell re-sorts the table. Switching it on again sorts once. Without a real
+    // sort column nothing is paused.
+    class SortingPause
+    {
+    public:
+        explicit SortingPause(QTableWidget* pTable) : m_pTable(pTable), m_bPaused(SortColumn(pTable) >= 0)
+        {
+            if (m_bPaused)
+                pTable->setSortingEnabled(false);
+        }
+        ~SortingPause()
+        {
+            if (m_bPaused)
+                m_pTable->setSortingEnabled(true);
+        }
+        SortingPause(const SortingPause&) = delete;
+        SortingPause& operator=(const SortingPause&) = delete;
+
+    private:
+        QTableWidget* m_pTable;
+        bool m_bPaused;
+    };
+
+    // Keeps the view from opening an editor on every cell that becomes current while the rows
+    // of a batch go away.
+    class EditTriggerPause
+    {
+    public:
+        explicit EditTriggerPause(QTableWidget* pTable) : m_pTable(pTable), m_triggers(pTable->editTriggers())
+        {
+            pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        }
+        ~EditTriggerPause() { m_pTable->setEditTriggers(m_triggers); }
+        EditTriggerPause(const EditTriggerPause&) = delete;
+        EditTriggerPause& operator=(const EditTriggerPause&) = delete;
+
+    private:
+        QTableWidget* m_pTable;
+        QAbstractItemView::EditTriggers m_triggers;
+    };
 
 protected:
     // Table's even spread, then name and flag columns share their width 2 : 1.

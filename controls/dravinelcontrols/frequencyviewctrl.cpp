@@ -1,5 +1,6 @@
 #include "dravinelcontrols/frequencyviewctrl.h"
 
+#include "dravinelcontrols/frequencylistorder.h"
 #include "dravinelcontrols/frequencylistpaste.h"
 #include "dravinelcontrols/frequencyview.h"
 #include "dravinelcontrols/frequencyviewitem.h"
@@ -27,7 +28,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <algorithm>
@@ -58,14 +58,6 @@ void Trace(const QString& sText, int nLine)
         ErrorHandler::Instance()->_Q_Trace(sText, s_sSource, nLine);
 }
 
-// A child node named like a frequency definition gets a row; other children do not.
-values::Node* AsFrequencyDefinition(values::TreeItem* pChild)
-{
-    if (!pChild || !pChild->IsNode() || !pChild->GetName().startsWith(g_vdNodeFd.Name()))
-        return nullptr;
-    return pChild->AsNode();
-}
-
 values::IDynamicRules* RulesOf(const values::Node* pNode)
 {
     IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
@@ -77,120 +69,8 @@ values::ValueBase* ValueOf(values::Node* pNode, const values::ValueDescriptor& d
     return pNode ? pNode->GetValue(descriptor.PathName().mid(1)) : nullptr;
 }
 
-values::ValueBase* MakeValue(values::Node* pNode, const values::ValueDescriptor& descriptor)
-{
-    return dynamic_cast<values::ValueBase*>(descriptor.CreateAt(pNode, nullptr));
-}
-
-bool IsRowFree(const QTableWidget* pTable, int nRow)
-{
-    for (int nCol = 0; nCol < pTable->columnCount(); ++nCol)
-    {
-        if (pTable->item(nRow, nCol))
-            return false;
-    }
-    return true;
-}
-
-values::ValueSelection* SelectionOf(values::Node* pNode, const values::ValueDescriptor& descriptor)
-{
-    return pNode ? dynamic_cast<values::ValueSelection*>(pNode->GetChildValue(&descriptor)) : nullptr;
-}
-
-// Renames an item whose new name a sibling may still hold. A sibling named like a frequency
-// definition is renamed later in the same pass, so it steps aside; otherwise the item takes a
-// unique variant of the name.
-void Rename(values::TreeItem* pItem, const QString& sName)
-{
-    if (pItem->SetName(sName, nullptr, false))
-        return;
-    values::Node* pParent = pItem->GetParentNode();
-    values::TreeItem* pHolder = pParent ? pParent->GetChildValueItem(sName) : nullptr;
-    if (pHolder && pHolder != pItem && pHolder->IsNode() && pHolder->GetName().contains(C::g_sFd) &&
-        pHolder->SetName(pParent->MakeUniqueName(sName + QLatin1Char('_')), nullptr, false) &&
-        pItem->SetName(sName, nullptr, false))
-        return;
-    pItem->SetName(sName, nullptr, true);
-}
-
-// The column of the header-click sort, or -1 while the rows stand in list order (before the
-// operator's first click the sort has no real column).
-int SortColumn(const QTableWidget* pTable)
-{
-    const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
-    return pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount() ? nSection : -1;
-}
-
 // Up to this many new rows are put into a sorted table one by one; more are sorted once.
 const size_t s_nRowsPlacedOneByOne = 16;
-
-// Switches the widget's own header sort off while rows are added: with it on, a cell put into
-// the sort column moves its row at once, so the row's next cells would land in another row,
-// and every changed cell re-sorts the table. Switching it on again sorts once. Before the
-// operator's first header click the sort has no real column and nothing is paused.
-class SortingPause
-{
-public:
-    explicit SortingPause(QTableWidget* pTable) : m_pTable(pTable), m_bPaused(SortColumn(pTable) >= 0)
-    {
-        if (m_bPaused)
-            pTable->setSortingEnabled(false);
-    }
-    ~SortingPause()
-    {
-        if (m_bPaused)
-            m_pTable->setSortingEnabled(true);
-    }
-    SortingPause(const SortingPause&) = delete;
-    SortingPause& operator=(const SortingPause&) = delete;
-
-private:
-    QTableWidget* m_pTable;
-    bool m_bPaused;
-};
-
-// Keeps the view from opening an editor on every cell that becomes current while rows of a
-// batch go away.
-class EditTriggerPause
-{
-public:
-    explicit EditTriggerPause(QTableWidget* pTable) : m_pTable(pTable), m_triggers(pTable->editTriggers())
-    {
-        pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    }
-    ~EditTriggerPause() { m_pTable->setEditTriggers(m_triggers); }
-    EditTriggerPause(const EditTriggerPause&) = delete;
-    EditTriggerPause& operator=(const EditTriggerPause&) = delete;
-
-private:
-    QTableWidget* m_pTable;
-    QAbstractItemView::EditTriggers m_triggers;
-};
-
-// Advances a progress dialog, repainting it only when the shown percentage moves.
-class Progress
-{
-public:
-    Progress(QProgressDialog* pDialog, int nMaximum) : m_pDialog(pDialog), m_nMaximum(std::max(nMaximum, 1))
-    {
-    }
-    void Step()
-    {
-        ++m_nValue;
-        const int nPercent = int(qint64(m_nValue) * 100 / m_nMaximum);
-        if (nPercent != m_nPercent)
-        {
-            m_nPercent = nPercent;
-            m_pDialog->setValue(std::min(m_nValue, m_nMaximum));
-        }
-    }
-
-private:
-    QProgressDialog* m_pDialog;
-    int m_nMaximum;
-    int m_nValue = 0;
-    int m_nPercent = -1;
-};
 
 } // namespace
 
@@ -407,7 +287,7 @@ void FrequencyViewCtrl::UpdateViewItemList()
     int nIndex = 0;
     for (values::TreeItem* pChild : m_pNode->GetTreeItems())
     {
-        values::Node* pFd = AsFrequencyDefinition(pChild);
+        values::Node* pFd = FrequencyViewItem::AsDefinition(pChild);
         if (!pFd)
             continue;
         if (!GetMediator(pFd))
@@ -420,9 +300,10 @@ void FrequencyViewCtrl::UpdateViewItemList()
         // In a table the operator sorted, a few new rows go straight to their places (each row
         // puts its cell of the sort column in last, so the row moves whole); many new rows are
         // added with the sort paused and sorted once.
-        const int nSortColumn = SortColumn(m_pView);
+        const int nSortColumn = FrequencyView::SortColumn(m_pView);
         const bool bPlaceEach = nSortColumn >= 0 && vecMissing.size() <= s_nRowsPlacedOneByOne;
-        std::unique_ptr<SortingPause> pPause(bPlaceEach ? nullptr : new SortingPause(m_pView));
+        std::unique_ptr<FrequencyView::SortingPause> pPause(
+            bPlaceEach ? nullptr : new FrequencyView::SortingPause(m_pView));
         const int nRows = m_pView->rowCount();
         // New definitions at the end of the list (load, new, paste) get their rows in one step.
         bool bTail = !bPlaceEach && m_nPendingInsertions <= 0;
@@ -457,7 +338,7 @@ void FrequencyViewCtrl::UpdateViewItemList()
             // Rows made ready for definitions that could not be shown.
             for (int nRow = m_pView->rowCount() - 1; nRow >= nRows; --nRow)
             {
-                if (IsRowFree(m_pView, nRow))
+                if (FrequencyView::IsRowFree(m_pView, nRow))
                     m_pView->removeRow(nRow);
             }
         }
@@ -581,30 +462,7 @@ FrequencyViewItem* FrequencyViewCtrl::GetRowMediator(int nRow) const
 
 std::list<int> FrequencyViewCtrl::SelectedRows() const
 {
-    // From the selection's ranges: asking each selected cell for its row can search the whole
-    // table once rows above it were removed, and listing every selected index costs more than
-    // the ranges themselves.
-    std::list<int> listRows;
-    if (!m_pView || !m_pView->selectionModel())
-        return listRows;
-    std::vector<char> vecSelected(size_t(m_pView->rowCount()), 0);
-    for (const QItemSelectionRange& range : m_pView->selectionModel()->selection())
-    {
-        for (int nRow = range.top(); nRow <= range.bottom() && nRow < int(vecSelected.size()); ++nRow)
-        {
-            for (int nCol = range.left(); nCol <= range.right() && !vecSelected[size_t(nRow)]; ++nCol)
-            {
-                if (m_pView->item(nRow, nCol))
-                    vecSelected[size_t(nRow)] = 1;
-            }
-        }
-    }
-    for (size_t nRow = 0; nRow < vecSelected.size(); ++nRow)
-    {
-        if (vecSelected[nRow])
-            listRows.push_back(int(nRow));
-    }
-    return listRows;
+    return m_pView ? m_pView->SelectedModelRows() : std::list<int>();
 }
 
 values::Node* FrequencyViewCtrl::GetCurrentFrequencyDef()
@@ -718,22 +576,18 @@ void FrequencyViewCtrl::SlotDelete()
 
     if (!vecRows.empty())
     {
-        EditTriggerPause pause(m_pView);
+        FrequencyView::EditTriggerPause pause(m_pView);
         values::VtTransaction transaction;
         // The rows go first, each run of adjacent rows in one step.
-        for (size_t nFirst = 0; nFirst < vecRows.size();)
+        std::vector<int> vecRowNumbers;
+        vecRowNumbers.reserve(vecRows.size());
+        for (const auto& row : vecRows)
         {
-            size_t nLast = nFirst;
-            while (nLast + 1 < vecRows.size() && vecRows[nLast + 1].first == vecRows[nLast].first - 1)
-                ++nLast;
-            for (size_t i = nFirst; i <= nLast; ++i)
-            {
-                NotifyViewItemDeleted(vecRows[i].second);
-                vecRows[i].second->ForgetRow();
-            }
-            m_pView->model()->removeRows(vecRows[nLast].first, int(nLast - nFirst + 1));
-            nFirst = nLast + 1;
+            NotifyViewItemDeleted(row.second);
+            row.second->ForgetRow();
+            vecRowNumbers.push_back(row.first);
         }
+        m_pView->RemoveRows(vecRowNumbers);
         // Then the definitions, the last child first, so the list closes up behind them without
         // moving the others. A mediator without row only deletes its definition (and so ends).
         std::unordered_map<values::TreeItem*, int> mapPlaces;
@@ -809,34 +663,15 @@ void FrequencyViewCtrl::SlotPaste()
 
 void FrequencyViewCtrl::PasteVtXml(const QString& sText)
 {
-    const values::VtXml xml(sText);
     QStringList listRefused;
     {
         // The rows of all pasted definitions are built once, at the insertion row.
         values::VtTransaction transaction;
-        for (int nIndex = 0;; ++nIndex)
-        {
-            std::unique_ptr<values::Node> pNode(xml.CreateNodeAt(nIndex));
-            if (!pNode)
-                break;
-            if (pNode->GetValueDescriptor() != &g_vdNodeFd)
-            {
-                listRefused << Alias(pNode->GetName());
-                continue;
-            }
-            // A definition named otherwise would be added but never shown.
-            if (!AsFrequencyDefinition(pNode.get()))
-                pNode->SetName(g_vdNodeFd.Name());
-            ++m_nPendingInsertions;
-            if (m_pNode->AddItemUnique(pNode.get()))
-                pNode.release();
-            else
-                --m_nPendingInsertions;
-        }
+        m_nPendingInsertions += FrequencyListPaste::AddVtXml(m_pNode, sText, &listRefused);
     }
     for (const QString& sName : listRefused)
         ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
-                    tr("The node %1 in the clipboard could not be added!").arg(sName));
+                    tr("The node %1 in the clipboard could not be added!").arg(Alias(sName)));
 }
 
 bool FrequencyViewCtrl::PasteFrequencyListCopyStruct(QString& sText)
@@ -900,41 +735,7 @@ void FrequencyViewCtrl::CreateDefinitions(const FrequencyListPaste& paste)
         // The rows are built once, when the list is complete; every line fills the definition
         // made for it.
         values::VtTransaction transaction;
-        for (const FrequencyListPaste::Entry& entry : vecEntries)
-        {
-            values::Node* pFd = pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
-            if (!pFd)
-                break;
-            ++nCreated;
-            if (values::ValueBase* pStart = MakeValue(pFd, g_vdFStart))
-                pStart->SetNumber(entry.dFrequency, nullptr);
-            if (values::ValueBase* pStop = MakeValue(pFd, g_vdFStop))
-                pStop->SetNumber(entry.dFrequency, nullptr);
-            if (values::ValueBase* pName = MakeValue(pFd, g_vdFName))
-                pName->SetAsString(entry.sName, nullptr);
-
-            values::Node* pPar = pFd->GetChildNode(&g_vdNodePar);
-            if (!pPar)
-                continue; // the definition takes its parameters from above
-            if (entry.bBandwidth)
-            {
-                if (values::ValueSelection* pResolution =
-                        SelectionOf(pPar->GetChildNode(&g_vdNodeDet), g_vdResolutionBandwidth))
-                    pResolution->SelectClosestValue(entry.dBandwidth, nullptr);
-            }
-            if (!paste.IsStoreList())
-                continue;
-            values::Node* pDemod = pPar->GetChildNode(&g_vdNodeDemod);
-            if (!pDemod)
-            {
-                values::IDynamicRules* pParRules = RulesOf(pPar);
-                pDemod = pParRules ? pParRules->CreateChild(pPar, &g_vdNodeDemod, nullptr) : nullptr;
-            }
-            if (values::ValueSelection* pBandwidth = SelectionOf(pDemod, g_vdBandwidth))
-                pBandwidth->SelectClosestValue(entry.dBandwidth, nullptr);
-            if (values::ValueSelection* pDemodulation = SelectionOf(pDemod, g_vdDemodulation))
-                pDemodulation->SelectText(entry.sDemodulation, nullptr);
-        }
+        nCreated = paste.CreateDefinitions(m_pNode, pRules);
         // Selects the last pasted row once the rows are built.
         m_nInsertionRow = nRowsBefore + int(nCreated);
     }
@@ -967,84 +768,5 @@ void FrequencyViewCtrl::SlotReOrderTreeItems()
     const std::vector<values::Node*> vecShown = DefinitionsInShownOrder();
     // All renames and the reordering change the list once.
     values::VtTransaction transaction;
-
-    // 1. Sort numbers in the order the rows are shown.
-    int nCounter = 0;
-    for (values::Node* pFd : vecShown)
-    {
-        if (pFd->GetName().startsWith(C::g_sFd))
-            Rename(pFd, QStringLiteral("%1_%2").arg(nCounter++).arg(C::g_sFd));
-    }
-    // 2. The definitions take the order of the rows in the tree.
-    ReorderDefinitions(vecShown);
-    // 3. Numbered names in the tree's order, which is now the table's.
-    int nNumber = 0;
-    const std::vector<values::TreeItem*> vecChildren = m_pNode->GetTreeItems();
-    for (values::TreeItem* pChild : vecChildren)
-    {
-        if (pChild->IsNode() && pChild->GetName().contains(C::g_sFd))
-            Rename(pChild, C::g_sFd + QStringLiteral("%1").arg(nNumber++, 5, 10, QLatin1Char('0')));
-    }
-}
-
-void FrequencyViewCtrl::ReorderDefinitions(const std::vector<values::Node*>& vecShown)
-{
-    const int n = int(vecShown.size());
-    if (n < 2)
-        return;
-    const int nMaximum = 2 * n + int(std::floor(std::log10(double(n)))) * (n + 10);
-    QProgressDialog dialog(tr("Nodes Reordering ..."), QString(), 1, nMaximum);
-    dialog.setWindowTitle(CfgCenter::GetAppName());
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.setCancelButton(nullptr);
-    Progress progress(&dialog, nMaximum);
-
-    // Least-significant-digit radix sort of the definitions by their place in the table.
-    typedef std::pair<int, values::Node*> Keyed;
-    std::vector<std::vector<Keyed>> vecBuckets(10);
-    for (int i = 0; i < n; ++i)
-    {
-        vecBuckets[size_t(i % 10)].emplace_back(i, vecShown[size_t(i)]);
-        progress.Step();
-    }
-    for (int nDivisor = 10; n > nDivisor; nDivisor *= 10)
-    {
-        std::vector<std::vector<Keyed>> vecAside(10);
-        for (size_t b = 0; b < 10; ++b)
-        {
-            vecAside[b].swap(vecBuckets[b]);
-            progress.Step();
-        }
-        for (const std::vector<Keyed>& bucket : vecAside)
-        {
-            for (const Keyed& keyed : bucket)
-            {
-                vecBuckets[size_t((keyed.first / nDivisor) % 10)].push_back(keyed);
-                progress.Step();
-            }
-        }
-    }
-    std::vector<values::Node*> vecSorted;
-    vecSorted.reserve(size_t(n));
-    for (const std::vector<Keyed>& bucket : vecBuckets)
-    {
-        for (const Keyed& keyed : bucket)
-        {
-            vecSorted.push_back(keyed.second);
-            progress.Step();
-        }
-    }
-
-    // The places the definitions hold among the children take them in table order; other
-    // children keep their places.
-    const std::unordered_set<values::TreeItem*> setShown(vecShown.begin(), vecShown.end());
-    std::vector<values::TreeItem*> vecOrder = m_pNode->GetTreeItems();
-    size_t nNext = 0;
-    for (values::TreeItem*& pChild : vecOrder)
-    {
-        if (setShown.count(pChild))
-            pChild = vecSorted[nNext++];
-    }
-    m_pNode->ReorderChildren(vecOrder, nullptr);
-    dialog.setValue(nMaximum);
+    FrequencyListOrder::Apply(m_pNode, vecShown);
 }

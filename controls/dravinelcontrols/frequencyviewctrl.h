@@ -153,7 +153,6 @@ private:
     void CreateDefinitions(const FrequencyListPaste& paste);
     // Keep Order: the rows' definitions in the order the rows are shown.
     std::vector<values::Node*> DefinitionsInShownOrder() const;
-    void ReorderDefinitions(const std::vector<values::Node*>& vecShown);
 
     bool m_bInitialised = false;
     QPointer<QWidget> m_pViewAlive; // tells whether the view still exists when the controller goes

@@ -48,26 +48,6 @@ template <class T> void Release(T*& pValue, IObserver* pObserver)
     pValue = nullptr;
 }
 
-// The column of the header-click sort, or -1 while the rows stand in list order.
-int SortColumn(const QTableWidget* pTable)
-{
-    const int nSection = pTable->horizontalHeader()->sortIndicatorSection();
-    return pTable->isSortingEnabled() && nSection >= 0 && nSection < pTable->columnCount() ? nSection : -1;
-}
-
-bool IsRowFree(QTableWidget* pTable, int nRow)
-{
-    // Rows hold a name cell, or at least a start cell; the other columns are asked last.
-    if (pTable->item(nRow, 2) || pTable->item(nRow, 0))
-        return false;
-    for (int nCol = 0; nCol < pTable->columnCount(); ++nCol)
-    {
-        if (nCol != 0 && nCol != 2 && pTable->item(nRow, nCol))
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 FrequencyViewItem::FrequencyViewItem(FrequencyViewCtrl* pCtrl, values::Node* pFrequencyNode)
@@ -88,6 +68,13 @@ FrequencyViewItem::~FrequencyViewItem()
         if (nRow >= 0)
             m_pTable->removeRow(nRow);
     }
+}
+
+values::Node* FrequencyViewItem::AsDefinition(values::TreeItem* pChild)
+{
+    if (!pChild || !pChild->IsNode() || !pChild->GetName().startsWith(DravinelDefinition::g_vdNodeFd.Name()))
+        return nullptr;
+    return pChild->AsNode();
 }
 
 values::Node* FrequencyViewItem::GetNode() const
@@ -139,7 +126,7 @@ int FrequencyViewItem::PrepareRow(int nRow)
         nRow = nRows;
     if (nRow == nRows)
         m_pTable->setRowCount(nRow + 1);
-    else if (!IsRowFree(m_pTable, nRow))
+    else if (!FrequencyView::IsRowFree(m_pTable, nRow))
         m_pTable->insertRow(nRow); // the rows below keep their cells and move down
     return nRow;
 }
@@ -185,7 +172,7 @@ void FrequencyViewItem::Init(int nRow)
     // Every cell has its text before it goes into the table, so the table hears of it once. In
     // a table sorted by the header, the cell of the sort column goes in last: the table then
     // moves the complete row to its place.
-    const int nSortColumn = SortColumn(m_pTable);
+    const int nSortColumn = FrequencyView::SortColumn(m_pTable);
     for (int nCol = 0; nCol < 4; ++nCol)
     {
         if (nCol != nSortColumn)

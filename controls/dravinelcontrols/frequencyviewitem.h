@@ -17,6 +17,7 @@ class TableItem;
 namespace values
 {
 class Node;
+class TreeItem;
 class ValueBase;
 } // namespace values
 
@@ -50,6 +51,9 @@ public:
     bool IsModified() override { return m_bModified; }
     void SetbModified(bool bModified) override;
 
+    // The child as a frequency definition: a child node whose name begins with the name of the
+    // definition type gets a row; null for every other child.
+    static values::Node* AsDefinition(values::TreeItem* pChild);
     // The name cell, the row's identity; null without a row.
     QTableWidgetItem* GetViewItem() const;
     values::Node* GetNode() const;
