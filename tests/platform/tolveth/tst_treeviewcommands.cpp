@@ -1,7 +1,7 @@
-#include "kvbase/observable.h"
-#include "oskevo/node.h"
 #include "oskevo/valuedescriptor.h"
 #include "oskevo/vtxml.h"
+#include "tolveth/aliasmap.h"
+#include "tolveth/aliastable.h"
 #include "tolveth/newchilddialog.h"
 #include "tolveth/treeviewsplitctrl.h"
 #include "treefixture.h"
@@ -16,9 +16,21 @@ namespace
 {
 
 const values::ValueDescriptor g_vdGroup = values::ValueDescriptor::NodeType("TstCmdGroup", "/Group");
-const values::ValueDescriptor g_vdEntry = values::ValueDescriptor::NodeType("TstCmdEntry", "/Entry");
+const values::ValueDescriptor g_vdEntry = values::ValueDescriptor::NodeType("TstCmdEntry", "/Sub/Entry");
+const values::ValueDescriptor g_vdNote = values::ValueDescriptor::NodeType("TstCmdNote", "/Note");
+const values::ValueDescriptor* const s_apDescriptors[] = {&g_vdGroup, &g_vdEntry, &g_vdNote};
 
-// Items that can create groups and entries below them.
+class Aliases : public AliasTable
+{
+public:
+    Aliases()
+    {
+        Add("Group", "Parameter Group");
+        Add("Entry", "Frequency Entry");
+    }
+};
+
+// A view whose items can create groups and entries below them.
 class CreatingItem : public TviNodeSplit
 {
 public:
@@ -28,7 +40,6 @@ public:
         return {&g_vdGroup, &g_vdEntry};
     }
 };
-
 class CreatingCtrl : public TreeViewSplitCtrl
 {
 public:
@@ -44,7 +55,6 @@ public:
         return pTvi;
     }
 };
-
 class CreatingView : public TreeViewSplit
 {
 protected:
@@ -54,413 +64,282 @@ protected:
     }
 };
 
-class ModifyRecorder : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override { m_lstCalls << bModified; }
-    QList<bool> m_lstCalls;
-};
-
 const QString s_sAppName = QStringLiteral("Tree Test");
 
-QString Clipboard()
-{
-    return QGuiApplication::clipboard()->text();
-}
-
-// The clipboard as the copy of one node of the given tree text.
-void PutNodeOnClipboard(const QString& sName, const QString& sChildren)
-{
-    values::Node node(sName);
-    ValueTreeText::Build(&node, sChildren);
-    values::VtXml doc;
-    doc.AddNode(&node);
-    QGuiApplication::clipboard()->setText(doc.GetString());
-}
-
+// Puts a copied node P{Q{} p=1} on the clipboard for "node P", else the text itself.
 void PrepareClipboard(const QString& sClipboard)
 {
-    if (sClipboard == "node P")
-        PutNodeOnClipboard("P", "Q{} p=1");
-    else
-        QGuiApplication::clipboard()->setText(sClipboard);
+    QString sText = sClipboard;
+    if (sClipboard == QLatin1String("node P"))
+    {
+        values::Node node(QStringLiteral("P"));
+        ValueTreeText::Build(&node, QStringLiteral("Q{} p=1"));
+        values::VtXml doc;
+        doc.AddNode(&node);
+        sText = doc.GetString();
+    }
+    QGuiApplication::clipboard()->setText(sText);
 }
 
-NewChildDialog* OpenNewChildDialog()
+// The one node on the clipboard as "name{children}", or "" when there is none.
+QString ClipboardNode()
 {
-    for (QWidget* pWidget : QApplication::topLevelWidgets())
-    {
-        NewChildDialog* pDialog = qobject_cast<NewChildDialog*>(pWidget);
-        if (pDialog && pDialog->isVisible())
-            return pDialog;
-    }
-    return nullptr;
+    if (!QGuiApplication::clipboard()->text().contains("<!DOCTYPE Vt>"))
+        return QString();
+    const values::VtXml doc(QGuiApplication::clipboard()->text());
+    std::unique_ptr<values::Node> pNode(doc.CreateNodeAt(0));
+    if (!pNode || std::unique_ptr<values::Node>(doc.CreateNodeAt(1)))
+        return pNode ? QStringLiteral("<more than one>") : QString();
+    return pNode->GetName() + '{' + ValueTreeText::Dump(pNode.get()) + '}';
 }
+
+// A command on the tree "Root{A{X{y=2} Y} B}": a key sequence, or "menu:" and the entry chosen
+// in the context menu of the item (none: the menu is closed).
+struct Command
+{
+    QString sItem, sInput, sShown, sCurrentAfter;
+    QString sClipboardAfter = {}, sClipboard = {}; // a text, or "node P"
+    QString sMenu = {};                            // the entries of the context menu
+    bool bCreating = false;                        // the items offer new children
+};
 
 } // namespace
+Q_DECLARE_METATYPE(Command)
 
 class TestTreeViewCommands : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void contextMenuStates_data();
-    void contextMenuStates();
-    void contextMenuCommands_data();
-    void contextMenuCommands();
-    void keyboardCommands_data();
-    void keyboardCommands();
-    void pasteAsksBeforeReplacing_data();
-    void pasteAsksBeforeReplacing();
-    void pasteOfBadText_data();
-    void pasteOfBadText();
-    void newChildThroughTheDialog_data();
-    void newChildThroughTheDialog();
-    void menuCommandsOfTheView();
-    void editsMarkTheViewModified_data();
-    void editsMarkTheViewModified();
-};
+    void initTestCase() { CfgCenter::SetAppName(s_sAppName); }
+    void init() { QGuiApplication::clipboard()->clear(); }
 
-void TestTreeViewCommands::initTestCase()
-{
-    CfgCenter::SetAppName(s_sAppName);
-}
-
-void TestTreeViewCommands::init()
-{
-    QGuiApplication::clipboard()->clear();
-}
-
-void TestTreeViewCommands::contextMenuStates_data()
-{
-    QTest::addColumn<bool>("creating");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QStringList>("entries");
-
-    QTest::newRow("root, empty clipboard")
-        << false << ""
-        << "" << QStringList{"New... (off)", "Cut (off)", "Copy", "Paste (off)", "Delete (off)"};
-    QTest::newRow("root of a creating tree, node on clipboard")
-        << true << ""
-        << "node P" << QStringList{"New...", "Cut (off)", "Copy", "Paste", "Delete (off)"};
-    QTest::newRow("child, node on clipboard")
-        << false << "A/X"
-        << "node P" << QStringList{"New... (off)", "Cut", "Copy", "Paste", "Delete"};
-    QTest::newRow("child, plain text on clipboard")
-        << true << "A"
-        << "just text" << QStringList{"New...", "Cut", "Copy", "Paste (off)", "Delete"};
-}
-
-void TestTreeViewCommands::contextMenuStates()
-{
-    QFETCH(bool, creating);
-    QFETCH(QString, item);
-    QFETCH(QString, clipboard);
-    QFETCH(QStringList, entries);
-
-    PrepareClipboard(clipboard);
-    TreeFixture f("A{X{}} B{}", creating ? new CreatingView : nullptr);
-    TreeTest::PopupMenuReader reader;
-    TreeTest::RightClickItem(f.Tree(), f.ItemAt(item));
-    QVERIFY(reader.m_bSeen);
-    QCOMPARE(reader.m_lstEntries, entries);
-    // The item under the mouse became current.
-    QCOMPARE(f.CurrentPath(), item);
-    QCOMPARE(f.Text(), QString("Root{A{X} B}"));
-}
-
-void TestTreeViewCommands::contextMenuCommands_data()
-{
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("clipboardNode"); // the node on the clipboard afterwards
-
-    QTest::newRow("delete") << ""
-                            << "A/X"
-                            << "Delete"
-                            << "Root{A B}"
-                            << "";
-    QTest::newRow("cut") << ""
-                         << "A"
-                         << "Cut"
-                         << "Root{B}"
-                         << "A{X{y=2}}";
-    QTest::newRow("copy") << ""
-                          << "A"
-                          << "Copy"
-                          << "Root{A{X} B}"
-                          << "A{X{y=2}}";
-    QTest::newRow("paste") << "node P"
-                           << "B"
-                           << "Paste"
-                           << "Root{A{X} B{P{Q}}}"
-                           << "P{Q{} p=1}";
-    QTest::newRow("disabled entry does nothing") << ""
-                                                 << ""
-                                                 << "Delete"
-                                                 << "Root{A{X} B}"
-                                                 << "";
-}
-
-void TestTreeViewCommands::contextMenuCommands()
-{
-    QFETCH(QString, clipboard);
-    QFETCH(QString, item);
-    QFETCH(QString, entry);
-    QFETCH(QString, shown);
-    QFETCH(QString, clipboardNode);
-
-    PrepareClipboard(clipboard);
-    TreeFixture f("A{X{y=2}} B{}");
-    TreeTest::PopupMenuReader reader(entry);
-    TreeTest::RightClickItem(f.Tree(), f.ItemAt(item));
-    QVERIFY(reader.m_bSeen);
-    QCOMPARE(f.Text(), shown);
-    if (clipboardNode.isEmpty())
+    // Commands by key and through the context menu: the tree, the clipboard and the current
+    // item afterwards (the item under the mouse becomes current). What changes the tree marks
+    // the view modified and tells its observer; copying and refused commands do not. Entries
+    // that cannot act are disabled and do nothing.
+    void commands_data()
     {
-        QVERIFY(!Clipboard().contains("<!DOCTYPE Vt>"));
-        return;
+        QTest::addColumn<Command>("row");
+        const QString sAll = "Root{A{X Y} B}", sA = "A{X{y=2} Y{}}", sP = "P{Q{} p=1}";
+        const QString sRootMenu = "New... (off)|Cut (off)|Copy|Paste (off)|Delete (off)";
+        const QString sChildMenu = "New... (off)|Cut|Copy|Paste (off)|Delete";
+        QTest::newRow("Delete") << Command{"A/X", "Del", "Root{A{Y} B}", "A/Y"};
+        QTest::newRow("Delete on the root") << Command{"", "Del", sAll, ""};
+        QTest::newRow("Ctrl+X") << Command{"B", "Ctrl+X", "Root{A{X Y}}", "A", "B{}"};
+        QTest::newRow("Shift+Delete cuts") << Command{"A/Y", "Shift+Del", "Root{A{X} B}", "A/X", "Y{}"};
+        QTest::newRow("Ctrl+C") << Command{"A", "Ctrl+C", sAll, "A", sA};
+        QTest::newRow("Ctrl+C on the root") << Command{"", "Ctrl+C", sAll, "", "Root{" + sA + " B{}}"};
+        QTest::newRow("Ctrl+V") << Command{"A/X", "Ctrl+V", "Root{A{X{P{Q}} Y} B}", "A/X", sP, "node P"};
+        QTest::newRow("Shift+Insert pastes")
+            << Command{"", "Shift+Ins", sAll.chopped(1) + " P{Q}}", "", sP, "node P"};
+        QTest::newRow("Ctrl+V without a node") << Command{"A", "Ctrl+V", sAll, "A", "", "text"};
+        QTest::newRow("other keys do nothing") << Command{"A/X", "Ctrl+D", sAll, "A/X"};
+        QTest::newRow("menu on the root") << Command{"", "menu:", sAll, "", "", "", sRootMenu};
+        QTest::newRow("menu, disabled entry") << Command{"", "menu:Delete", sAll, "", "", "", sRootMenu};
+        QTest::newRow("menu Delete") << Command{"A/X", "menu:Delete", "Root{A{Y} B}", "A/Y", "",
+                                                "",    sChildMenu};
+        QTest::newRow("menu Cut") << Command{"A", "menu:Cut", "Root{B}", "B", sA, "", sChildMenu};
+        QTest::newRow("menu Copy") << Command{"A", "menu:Copy", sAll, "A", sA, "", sChildMenu};
+        const QString sPasteMenu = "New... (off)|Cut|Copy|Paste|Delete";
+        QTest::newRow("menu Paste") << Command{"B",      "menu:Paste", "Root{A{X Y} B{P{Q}}}", "B", sP,
+                                               "node P", sPasteMenu};
+        const QString sNewRootMenu = "New...|Cut (off)|Copy|Paste|Delete (off)";
+        QTest::newRow("menu, creating root")
+            << Command{"", "menu:", sAll, "", sP, "node P", sNewRootMenu, true};
+        const QString sNewChildMenu = "New...|Cut|Copy|Paste (off)|Delete";
+        QTest::newRow("menu, creating child")
+            << Command{"A", "menu:", sAll, "A", "", "text", sNewChildMenu, true};
     }
-    const values::VtXml doc(Clipboard());
-    std::unique_ptr<values::Node> pNode(doc.CreateNodeAt(0));
-    QVERIFY(pNode);
-    QCOMPARE(pNode->GetName() + "{" + ValueTreeText::Dump(pNode.get()) + "}", clipboardNode);
-    QVERIFY(!doc.CreateNodeAt(1));
-}
-
-void TestTreeViewCommands::keyboardCommands_data()
-{
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QKeySequence>("keys");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("nodeOnClipboard");
-    QTest::addColumn<QString>("currentAfter");
-
-    const QString sAll = "Root{A{X Y} B}";
-    QTest::newRow("Delete") << ""
-                            << "A/X" << QKeySequence(Qt::Key_Delete) << "Root{A{Y} B}" << false << "A/Y";
-    QTest::newRow("Delete on the root") << ""
-                                        << "" << QKeySequence(Qt::Key_Delete) << sAll << false << "";
-    QTest::newRow("Ctrl+X") << ""
-                            << "B" << QKeySequence("Ctrl+X") << "Root{A{X Y}}" << true << "A";
-    QTest::newRow("Shift+Delete cuts")
-        << ""
-        << "A/Y" << QKeySequence("Shift+Del") << "Root{A{X} B}" << true << "A/X";
-    QTest::newRow("Ctrl+X on the root") << ""
-                                        << "" << QKeySequence("Ctrl+X") << sAll << false << "";
-    QTest::newRow("Ctrl+C") << ""
-                            << "A" << QKeySequence("Ctrl+C") << sAll << true << "A";
-    QTest::newRow("Ctrl+C on the root") << ""
-                                        << "" << QKeySequence("Ctrl+C") << sAll << true << "";
-    QTest::newRow("Ctrl+V") << "node P"
-                            << "A/X" << QKeySequence("Ctrl+V") << "Root{A{X{P{Q}} Y} B}" << true << "A/X";
-    QTest::newRow("Shift+Insert pastes")
-        << "node P"
-        << "" << QKeySequence("Shift+Ins") << "Root{A{X Y} B P{Q}}" << true << "";
-    QTest::newRow("Ctrl+V without a node") << "text"
-                                           << "A" << QKeySequence("Ctrl+V") << sAll << false << "A";
-    QTest::newRow("other keys do nothing") << ""
-                                           << "A/X" << QKeySequence("Ctrl+D") << sAll << false << "A/X";
-}
-
-void TestTreeViewCommands::keyboardCommands()
-{
-    QFETCH(QString, clipboard);
-    QFETCH(QString, item);
-    QFETCH(QKeySequence, keys);
-    QFETCH(QString, shown);
-    QFETCH(bool, nodeOnClipboard);
-    QFETCH(QString, currentAfter);
-
-    PrepareClipboard(clipboard);
-    TreeFixture f("A{X{} Y{}} B{}");
-    f.Click(item);
-    QCOMPARE(f.CurrentPath(), item);
-    const int nKey = keys[0];
-    QTest::keyClick(f.Tree(), Qt::Key(nKey & ~Qt::KeyboardModifierMask),
-                    Qt::KeyboardModifiers(nKey & Qt::KeyboardModifierMask));
-    QCOMPARE(f.Text(), shown);
-    QCOMPARE(Clipboard().contains("<!DOCTYPE Vt>"), nodeOnClipboard);
-    QTRY_COMPARE(f.CurrentPath(), currentAfter);
-    QVERIFY(f.Current()->GetDisplay());
-}
-
-void TestTreeViewCommands::pasteAsksBeforeReplacing_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("tree");
-
-    QTest::newRow("keep") << "Keep"
-                          << "A{X{v=changed}}";
-    QTest::newRow("replace") << "Replace"
-                             << "A{X{v=copied}}";
-    QTest::newRow("default button replaces") << ""
-                                             << "A{X{v=copied}}";
-}
-
-void TestTreeViewCommands::pasteAsksBeforeReplacing()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, tree);
-
-    TreeFixture f("A{X{v=copied}}");
-    f.Click("A/X");
-    QTest::keyClick(f.Tree(), Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(f.NodeAt("A/X")->GetValue("v")->SetAsString("changed"));
-
-    f.Click("A");
-    TreeTest::MessageBoxAnswerer answerer(answer);
-    QTest::keyClick(f.Tree(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(answerer.m_lstTexts,
-             QStringList{"The node X already exists, should it be replaced with this one ?"});
-    QCOMPARE(answerer.m_lstTitles, QStringList{s_sAppName});
-    QCOMPARE(answerer.m_lstButtonsSeen.size(), 1);
-    QVERIFY(answerer.m_lstButtonsSeen[0].split('|').contains("Keep"));
-    QVERIFY(answerer.m_lstButtonsSeen[0].split('|').contains("Replace"));
-    QCOMPARE(ValueTreeText::Dump(f.pRoot), tree);
-    QCOMPARE(f.Text(), QString("Root{A{X}}"));
-}
-
-void TestTreeViewCommands::pasteOfBadText_data()
-{
-    QTest::addColumn<QString>("clipboard");
-
-    QTest::newRow("broken document") << "<!DOCTYPE Vt><Vt><Node name=";
-    QTest::newRow("marker in plain text") << "see <!DOCTYPE Vt> here";
-}
-
-void TestTreeViewCommands::pasteOfBadText()
-{
-    QFETCH(QString, clipboard);
-
-    QGuiApplication::clipboard()->setText(clipboard);
-    TreeFixture f("A{x=1}");
-    f.Click("A");
-    TreeTest::MessageBoxAnswerer answerer;
-    QTest::keyClick(f.Tree(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(answerer.m_lstTexts,
-             QStringList{"Paste Text Format Error.\nThe data in the clipboard could not be added!"});
-    QCOMPARE(answerer.m_lstTitles, QStringList{s_sAppName});
-    QCOMPARE(ValueTreeText::Dump(f.pRoot), QString("A{x=1}"));
-}
-
-void TestTreeViewCommands::newChildThroughTheDialog_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QList<int>>("choices"); // combo entry per "new", -1 cancels
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("currentAfter");
-
-    QTest::newRow("group") << "A" << QList<int>{0} << "Root{A{Group}}"
-                           << "A/Group";
-    QTest::newRow("entry below the root") << "" << QList<int>{1} << "Root{A Entry}"
-                                          << "Entry";
-    QTest::newRow("two entries get unique names") << "A" << QList<int>{1, 1} << "Root{A{Entry Entry_1}}"
-                                                  << "A/Entry_1";
-    QTest::newRow("cancelled") << "A" << QList<int>{-1} << "Root{A}"
-                               << "A";
-}
-
-void TestTreeViewCommands::newChildThroughTheDialog()
-{
-    QFETCH(QString, item);
-    QFETCH(QList<int>, choices);
-    QFETCH(QString, shown);
-    QFETCH(QString, currentAfter);
-
-    TreeFixture f("A{}", new CreatingView);
-    for (int nChoice : choices)
+    void commands()
     {
-        f.Click(item);
-        QTest::keyClick(f.Tree(), Qt::Key_Insert);
-        NewChildDialog* pDialog = OpenNewChildDialog();
-        QVERIFY(pDialog);
-        QCOMPARE(pDialog->parentWidget(), f.Tree());
-        QComboBox* pCombo = pDialog->findChild<QComboBox*>();
-        QCOMPARE(pCombo->count(), 2);
-        if (nChoice < 0)
+        QFETCH(Command, row);
+        PrepareClipboard(row.sClipboard);
+        TreeTest::ModifyRecorder recorder;
+        TreeFixture f("A{X{y=2} Y{}} B{}", row.bCreating ? new CreatingView : nullptr, false);
+        f.pView->SetObserver(&recorder);
+        f.pView->Init(f.pRoot);
+        const QString sAll = f.Text();
+        if (row.sInput.startsWith("menu:"))
         {
-            QTest::mouseClick(pDialog->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
-            continue;
+            TreeTest::Answerer answerer({row.sInput.mid(5)});
+            f.Click(row.sItem, true);
+            QCOMPARE(answerer.m_lstMenus, QStringList{row.sMenu});
         }
-        for (int i = 0; i < nChoice; ++i)
-            QTest::keyClick(pCombo, Qt::Key_Down);
-        QTest::mouseClick(pDialog->findChild<QPushButton*>("OkButton"), Qt::LeftButton);
+        else
+        {
+            f.Click(row.sItem);
+            QCOMPARE(f.CurrentPath(), row.sItem);
+            const int nKey = QKeySequence(row.sInput)[0];
+            QTest::keyClick(f.Tree(), Qt::Key(nKey & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(nKey & Qt::KeyboardModifierMask));
+        }
+        QCOMPARE(f.Text(), row.sShown);
+        QCOMPARE(ClipboardNode(), row.sClipboardAfter);
+        QTRY_COMPARE(f.CurrentPath(), row.sCurrentAfter);
+        QVERIFY(f.Current()->GetDisplay());
+        QCOMPARE(f.pView->IsModified(), row.sShown != sAll);
+        QCOMPARE(recorder.m_lstCalls.contains(true), row.sShown != sAll);
+        f.pView->SetbModified(false);
+        QVERIFY(!f.pView->IsModified() && recorder.m_lstCalls.last() == false);
     }
-    QCOMPARE(f.Text(), shown);
-    QTRY_COMPARE(f.CurrentPath(), currentAfter);
-    QCOMPARE(f.pView->IsModified(), choices.last() >= 0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!OpenNewChildDialog());
-}
 
-void TestTreeViewCommands::menuCommandsOfTheView()
-{
-    TreeFixture f("A{X{}} B{}");
-    f.Click("A/X");
-    QStringList lstCommands;
-    for (const MenuCommand& command : f.pView->GetMenuCommandList())
-        lstCommands << QString("%1:%2:%3")
-                           .arg(command.m_nId)
-                           .arg(TreeTest::StripMnemonic(command.m_sText))
-                           .arg(command.m_bEnabled ? "on" : "off");
-    QCOMPARE(lstCommands,
-             (QStringList{"0:New...:off", "1:Cut:on", "2:Copy:on", "3:Paste:off", "4:Delete:on"}));
-    f.pView->OnCommand(2);
-    QVERIFY(Clipboard().contains("<!DOCTYPE Vt>"));
-    f.Click("B");
-    f.pView->OnCommand(3);
-    f.pView->OnCommand(4);
-    QCOMPARE(f.Text(), QString("Root{A{X}}"));
-    f.Click("");
-    f.pView->OnCommand(4); // not allowed on the root
-    QCOMPARE(f.Text(), QString("Root{A{X}}"));
-}
-
-void TestTreeViewCommands::editsMarkTheViewModified_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<bool>("modified");
-
-    QTest::newRow("delete by key") << "key delete" << true;
-    QTest::newRow("paste by key") << "key paste" << true;
-    QTest::newRow("copy changes nothing") << "key copy" << false;
-    QTest::newRow("change made elsewhere") << "model delete" << false;
-    QTest::newRow("refused command") << "key delete root" << false;
-}
-
-void TestTreeViewCommands::editsMarkTheViewModified()
-{
-    QFETCH(QString, action);
-    QFETCH(bool, modified);
-
-    PutNodeOnClipboard("P", "");
-    ModifyRecorder recorder;
-    TreeFixture f("A{X{}} B{}", nullptr, false);
-    f.pView->SetObserver(&recorder);
-    f.pView->Init(f.pRoot);
-    f.Click(action == "key delete root" ? "" : "A/X");
-    if (action == "key delete" || action == "key delete root")
-        QTest::keyClick(f.Tree(), Qt::Key_Delete);
-    else if (action == "key paste")
-        QTest::keyClick(f.Tree(), Qt::Key_V, Qt::ControlModifier);
-    else if (action == "key copy")
+    // Pasting over a node of the same name asks first; a clipboard text that is no document is
+    // refused with a message. Both name the application in the title.
+    void pasteQuestions_data()
+    {
+        QTest::addColumn<QString>("clipboard"); // empty: the copy of A/X
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("tree");
+        QTest::newRow("keep") << "" << QString("Keep") << "A{X{v=changed}}";
+        QTest::newRow("replace") << "" << QString("Replace") << "A{X{v=copied}}";
+        QTest::newRow("default button replaces") << "" << QString() << "A{X{v=copied}}";
+        QTest::newRow("broken document") << "<!DOCTYPE Vt><Vt><Node name=" << QString() << "A{X{v=changed}}";
+        QTest::newRow("marker in plain text") << "see <!DOCTYPE Vt> here" << QString() << "A{X{v=changed}}";
+    }
+    void pasteQuestions()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, answer);
+        QFETCH(QString, tree);
+        TreeFixture f("A{X{v=copied}}");
+        f.Click("A/X");
         QTest::keyClick(f.Tree(), Qt::Key_C, Qt::ControlModifier);
-    else if (action == "model delete")
-        f.pRoot->DeleteItem(f.NodeAt("A/X"));
-    QCOMPARE(f.pView->IsModified(), modified);
-    QCOMPARE(recorder.m_lstCalls.contains(true), modified);
+        QVERIFY(f.NodeAt("A/X")->GetValue("v")->SetAsString("changed"));
+        if (!clipboard.isEmpty())
+            QGuiApplication::clipboard()->setText(clipboard);
+        f.Click("A");
+        TreeTest::Answerer answerer({answer});
+        QTest::keyClick(f.Tree(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(
+            answerer.m_lstTexts,
+            QStringList{clipboard.isEmpty()
+                            ? "The node X already exists, should it be replaced with this one ?"
+                            : "Paste Text Format Error.\nThe data in the clipboard could not be added!"});
+        QCOMPARE(answerer.m_lstTitles, QStringList{s_sAppName});
+        const QStringList lstButtons = answerer.m_lstButtons.value(0).split('|');
+        QVERIFY(!clipboard.isEmpty() || (lstButtons.contains("Keep") && lstButtons.contains("Replace")));
+        QCOMPARE(ValueTreeText::Dump(f.pRoot), tree);
+        QCOMPARE(f.Text(), QString("Root{A{X}}"));
+    }
 
-    f.pView->SetbModified(false);
-    QVERIFY(!f.pView->IsModified());
-    QCOMPARE(recorder.m_lstCalls.last(), false);
-}
+    // Insert opens the new child dialog of the current item (a child of the tree); the new node
+    // is current, and two of the same kind get unique names.
+    void newChildThroughTheDialog()
+    {
+        TreeFixture f("A{}", new CreatingView);
+        const QStringList lstCurrent{"A/Entry", "A/Entry_1", "Entry"};
+        for (const QString& sCurrent : lstCurrent)
+        {
+            f.Click(sCurrent.startsWith("A/") ? "A" : "");
+            QTest::keyClick(f.Tree(), Qt::Key_Insert);
+            NewChildDialog* pDialog = f.Tree()->findChild<NewChildDialog*>();
+            QVERIFY(pDialog && pDialog->isVisible());
+            QTest::keyClick(pDialog->findChild<QComboBox*>(), Qt::Key_Down);
+            QTest::mouseClick(pDialog->findChild<QPushButton*>("OkButton"), Qt::LeftButton);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the dialog goes
+            QVERIFY(!f.Tree()->findChild<NewChildDialog*>());
+            QTRY_COMPARE(f.CurrentPath(), sCurrent);
+        }
+        QCOMPARE(f.Text(), QString("Root{A{Entry Entry_1} Entry}"));
+        QVERIFY(f.pView->IsModified());
+    }
+
+    // The types are offered by the alias of the name their items get, in the order given; the
+    // operator picks one with the arrows and takes it with Ok or Return (one signal, the dialog
+    // goes), or leaves with Cancel or Escape. With nothing to offer Ok does nothing.
+    void choice_data()
+    {
+        QTest::addColumn<QList<int>>("offered"); // indexes into s_apDescriptors, -1 for null
+        QTest::addColumn<bool>("aliases");
+        QTest::addColumn<QString>("input"); // "down", "up", "ok", "cancel", "return", "escape"
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<int>("chosen"); // index into s_apDescriptors, -1: no signal
+        const QList<int> all{0, 1, 2};
+        const QString sAll = "Parameter Group|Frequency Entry|Note";
+        QTest::newRow("first entry with Ok") << all << true << "ok" << sAll << 0;
+        QTest::newRow("arrow down twice") << all << true << "down down ok" << sAll << 2;
+        QTest::newRow("down and up again, Return") << all << true << "down down up return" << sAll << 1;
+        QTest::newRow("names without map") << all << false << "down ok"
+                                           << "Group|Entry|Note" << 1;
+        QTest::newRow("cancel") << all << true << "down cancel" << sAll << -1;
+        QTest::newRow("escape") << all << true << "escape" << sAll << -1;
+        QTest::newRow("order as given, nulls left out") << QList<int>{2, -1, 0} << true << "down ok"
+                                                        << "Note|Parameter Group" << 0;
+        QTest::newRow("nothing to offer") << QList<int>{} << true << "ok return"
+                                          << "" << -1;
+    }
+    void choice()
+    {
+        QFETCH(QList<int>, offered);
+        QFETCH(bool, aliases);
+        QFETCH(QString, input);
+        QFETCH(QString, entries);
+        QFETCH(int, chosen);
+        Aliases table;
+        AliasMap map;
+        map.AddTable(&table);
+        std::list<const values::ValueDescriptor*> lst;
+        for (int n : offered)
+            lst.push_back(n < 0 ? nullptr : s_apDescriptors[n]);
+        QWidget parent;
+        QPointer<NewChildDialog> pDialog = new NewChildDialog(&parent, lst, aliases ? &map : nullptr);
+        QList<const values::ValueDescriptor*> lstEmitted;
+        connect(pDialog.data(), &NewChildDialog::SignalNewChild,
+                [&lstEmitted](const values::ValueDescriptor* p) { lstEmitted << p; });
+        pDialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pDialog) && !pDialog->isModal());
+        QComboBox* pCombo = pDialog->findChild<QComboBox*>("ChildTypeCombo");
+        QStringList lstShown;
+        for (int i = 0; i < pCombo->count(); ++i)
+            lstShown << pCombo->itemText(i);
+        QCOMPARE(lstShown.join('|'), entries);
+        const QStringList lstKeys{"down", "up", "return", "escape"};
+        const Qt::Key aKeys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Return, Qt::Key_Escape};
+        for (const QString& sInput : input.split(' '))
+        {
+            if (lstKeys.contains(sInput))
+                QTest::keyClick(pCombo, aKeys[lstKeys.indexOf(sInput)]);
+            else
+                QTest::mouseClick(
+                    pDialog->findChild<QPushButton*>(sInput == "ok" ? "OkButton" : "CancelButton"),
+                    Qt::LeftButton);
+        }
+        QCOMPARE(lstEmitted,
+                 chosen < 0 ? QList<const values::ValueDescriptor*>() : QList{s_apDescriptors[chosen]});
+        // A closed dialog deletes itself; an open one stays for the operator.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(pDialog.isNull(), !offered.isEmpty());
+        delete pDialog.data();
+    }
+
+    // The host's menu gets the same commands, in the same states, and runs them by id.
+    void menuCommandsOfTheView()
+    {
+        TreeFixture f("A{X{}} B{}");
+        f.Click("A/X");
+        QStringList lstCommands;
+        for (const MenuCommand& command : f.pView->GetMenuCommandList())
+            lstCommands << QString("%1:%2:%3")
+                               .arg(command.m_nId)
+                               .arg(QString(command.m_sText).remove('&'), command.m_bEnabled ? "on" : "off");
+        QCOMPARE(lstCommands,
+                 (QStringList{"0:New...:off", "1:Cut:on", "2:Copy:on", "3:Paste:off", "4:Delete:on"}));
+        f.pView->OnCommand(2);
+        QCOMPARE(ClipboardNode(), QString("X{}"));
+        f.Click("B");
+        f.pView->OnCommand(3);
+        f.pView->OnCommand(4);
+        QCOMPARE(f.Text(), QString("Root{A{X}}"));
+        f.Click("");
+        f.pView->OnCommand(4); // not allowed on the root
+        QCOMPARE(f.Text(), QString("Root{A{X}}"));
+        f.Click("A/X");
+        f.pView->SetbModified(false);
+        f.NodeAt("A")->DeleteItem(f.NodeAt("A/X")); // a change made elsewhere is no edit of the view
+        QVERIFY(!f.pView->IsModified());
+    }
+};
 
 QTEST_MAIN(TestTreeViewCommands)
 #include "tst_treeviewcommands.moc"

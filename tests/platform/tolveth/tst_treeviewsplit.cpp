@@ -1,27 +1,37 @@
-#include "common/valuetreetext.h"
-#include "oskevo/node.h"
+#include "dravineldefinition/descriptors.h"
+#include "dravineldefinition/sampledata.h"
 #include "tolveth/aliasmap.h"
-#include "tolveth/aliastable.h"
+#include "tolveth/newchilddialog.h"
 #include "tolveth/numberedaliastable.h"
 #include "tolveth/treeviewsplitctrl.h"
 #include "treefixture.h"
 
 #include <QLayout>
+#include <QPushButton>
 #include <QtTest>
 
 namespace
 {
 
-// Applies one model operation given as text; the view only ever sees the notices.
-//   add P N | insert P N i | value P v | del P | ren P N | move P Q | reverse P | clear P
-void Apply(values::Node* pRoot, const QString& sOperation)
+// Applies one step given as text; the view only ever sees the notices of the tree. Model steps:
+// add P N | insert P N i | value P v | del P | ren P N | move P Q | reverse P | clear P
+// ("." is the root); view steps: click P | init | unload | load P | delete root.
+void Apply(TreeFixture& f, const QString& sStep)
 {
-    const QStringList lst = sOperation.split(' ');
-    auto node = [pRoot](const QString& sPath) { return sPath == "." ? pRoot : pRoot->GetNode(sPath); };
+    const QStringList lst = sStep.split(' ');
     const QString& sOp = lst[0];
-    values::Node* pNode = node(lst[1]);
-    QVERIFY2(pNode, qPrintable("no node " + lst[1]));
-    if (sOp == "add")
+    values::Node* pNode = lst.size() < 2 ? nullptr : lst[1] == "." ? f.pRoot : f.pRoot->GetNode(lst[1]);
+    if (sOp == "click")
+        f.Click(lst[1] == "." ? QString() : lst[1]);
+    else if (sOp == "init")
+        f.pView->Init(f.pRoot);
+    else if (sOp == "unload")
+        f.pView->Unload();
+    else if (sOp == "load")
+        f.pView->Load(pNode);
+    else if (sOp == "delete")
+        f.pHolder->DeleteItem(f.pRoot);
+    else if (sOp == "add")
         pNode->AddItem(new values::Node(lst[2]));
     else if (sOp == "insert")
         pNode->AddItem(new values::Node(lst[2]), nullptr, lst[3].toInt());
@@ -32,16 +42,21 @@ void Apply(values::Node* pRoot, const QString& sOperation)
     else if (sOp == "ren")
         QVERIFY(pNode->SetName(lst[2]));
     else if (sOp == "move")
-        node(lst[2])->AddItem(pNode);
+        (lst[2] == "." ? f.pRoot : f.pRoot->GetNode(lst[2]))->AddItem(pNode);
     else if (sOp == "reverse")
-    {
-        std::vector<values::TreeItem*> vec(pNode->GetTreeItems().rbegin(), pNode->GetTreeItems().rend());
-        QVERIFY(pNode->ReorderChildren(vec));
-    }
+        QVERIFY(pNode->ReorderChildren({pNode->GetTreeItems().rbegin(), pNode->GetTreeItems().rend()}));
     else if (sOp == "clear")
         pNode->DeleteChildren();
     else
-        QFAIL(qPrintable("unknown operation " + sOp));
+        QFAIL(qPrintable("unknown step " + sStep));
+}
+
+int CountDisplays(QWidget* pDisplayArea)
+{
+    int nCount = 0;
+    for (QWidget* pChild : pDisplayArea->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        nCount += pChild->inherits("GenericView") ? 1 : 0;
+    return nCount;
 }
 
 class TestTable : public NumberedAliasTable
@@ -54,13 +69,15 @@ public:
     }
 };
 
-int CountGenericDisplays(QWidget* pDisplayArea)
+// The sample device tree below "Root", the view showing the node at sShown.
+struct DeviceFixture : TreeFixture
 {
-    int nCount = 0;
-    for (QWidget* pChild : pDisplayArea->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        nCount += pChild->inherits("GenericView") ? 1 : 0;
-    return nCount;
-}
+    explicit DeviceFixture(const QString& sShown = QString()) : TreeFixture(QString(), nullptr, false)
+    {
+        DravinelDefinition::SampleData::Fill(pRoot);
+        pView->Init(NodeAt(sShown));
+    }
+};
 
 } // namespace
 
@@ -69,271 +86,180 @@ class TestTreeViewSplit : public QObject
     Q_OBJECT
 
 private slots:
-    void keepsInStepWithTheTree_data();
-    void keepsInStepWithTheTree();
-    void displayFollowsTheCurrentItem_data();
-    void displayFollowsTheCurrentItem();
-    void currentItemGoesAway_data();
-    void currentItemGoesAway();
-    void namesThroughTheAliasMap();
-    void loadUnloadAndRootDeletion_data();
-    void loadUnloadAndRootDeletion();
-    void controllerBuiltOnTheView();
-    void bigTree();
-};
-
-void TestTreeViewSplit::keepsInStepWithTheTree_data()
-{
-    QTest::addColumn<QString>("tree");
-    QTest::addColumn<QStringList>("operations");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("values are not shown") << "A{x=1 B{y=2}} s=t" << QStringList{} << "Root{A{B}}";
-    QTest::newRow("added at the end") << "A{} B{}" << QStringList{"add . C", "add A X"} << "Root{A{X} B C}";
-    QTest::newRow("inserted in the middle")
-        << "A{} B{} C{}" << QStringList{"insert . N 1", "insert . M 0"} << "Root{M A N B C}";
-    QTest::newRow("added subtree comes whole")
-        << "A{}" << QStringList{"value A S{T{U{}}}"} << "Root{A{S{T{U}}}}";
-    QTest::newRow("added value changes nothing") << "A{}" << QStringList{"value A v=3"} << "Root{A}";
-    QTest::newRow("deleted leaf") << "A{X{} Y{}} B{}" << QStringList{"del A/X"} << "Root{A{Y} B}";
-    QTest::newRow("deleted subtree") << "A{X{P{}} Y{}} B{}" << QStringList{"del A"} << "Root{B}";
-    QTest::newRow("all children deleted") << "A{X{} Y{} Z{}} B{}" << QStringList{"clear A"} << "Root{A B}";
-    QTest::newRow("renamed") << "A{X{}} B{}" << QStringList{"ren A/X Q", "ren B C"} << "Root{A{Q} C}";
-    QTest::newRow("moved with its subtree")
-        << "A{X{P{}}} B{}" << QStringList{"move A/X B"} << "Root{A B{X{P}}}";
-    QTest::newRow("moved up") << "A{X{P{}}}" << QStringList{"move A/X/P ."} << "Root{A{X} P}";
-    QTest::newRow("reordered") << "A{} B{} C{} D{}" << QStringList{"reverse ."} << "Root{D C B A}";
-    QTest::newRow("renamed then moved then deleted")
-        << "A{X{}} B{}" << QStringList{"ren A/X Y", "move A/Y B", "del B/Y", "add B Z"} << "Root{A B{Z}}";
-    QTest::newRow("replaced by a same-named node") << "A{X{P{}}}" << QStringList{"add A X"} << "Root{A{X}}";
-}
-
-void TestTreeViewSplit::keepsInStepWithTheTree()
-{
-    QFETCH(QString, tree);
-    QFETCH(QStringList, operations);
-    QFETCH(QString, shown);
-
-    TreeFixture f(tree);
-    for (const QString& sOperation : operations)
+    // The tree keeps in step with the nodes (values are not shown): every item is the item of
+    // its node and of no other. The current item shows its display, and only it: when it goes,
+    // a neighbour becomes current; an unloaded view or a deleted shown root shows nothing.
+    void keepsInStep_data()
     {
-        Apply(f.pRoot, sOperation);
-        if (QTest::currentTestFailed())
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("steps"); // separated by ';'
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("current"); // "<none>" without
+        auto row = [](const char* pszName, const char* pszTree, const char* pszSteps, const char* pszShown,
+                      const char* pszCurrent)
+        {
+            QTest::newRow(pszName) << QString(pszTree) << QString(pszSteps) << QString(pszShown)
+                                   << QString(pszCurrent);
+        };
+        row("values are not shown", "A{x=1 B{y=2}} s=t", "", "Root{A{B}}", "");
+        row("added at the end", "A{} B{}", "add . C;add A X", "Root{A{X} B C}", "");
+        row("inserted in the middle", "A{} B{} C{}", "insert . N 1;insert . M 0", "Root{M A N B C}", "");
+        row("added subtree comes whole", "A{}", "value A S{T{U{}}}", "Root{A{S{T{U}}}}", "");
+        row("added value changes nothing", "A{}", "value A v=3", "Root{A}", "");
+        row("deleted subtree", "A{X{P{}} Y{}} B{}", "del A", "Root{B}", "");
+        row("all children deleted", "A{X{} Y{} Z{}} B{}", "clear A", "Root{A B}", "");
+        row("renamed", "A{X{}} B{}", "ren A/X Q;ren B C", "Root{A{Q} C}", "");
+        row("moved with its subtree", "A{X{P{}}} B{}", "move A/X B", "Root{A B{X{P}}}", "");
+        row("moved up", "A{X{P{}}}", "move A/X/P .", "Root{A{X} P}", "");
+        row("reordered", "A{} B{} C{} D{}", "reverse .", "Root{D C B A}", "");
+        row("renamed, moved, deleted", "A{X{}} B{}", "ren A/X Y;move A/Y B;del B/Y;add B Z", "Root{A B{Z}}",
+            "");
+        row("replaced by a same-named node", "A{X{P{}}}", "add A X", "Root{A{X}}", "");
+        row("clicks", "A{x=1 X{y=2}} B{z=3}", "click A;click A/X;click .;click A/X;click A/X", "Root{A{X} B}",
+            "A/X");
+        const char* pszTree = "A{X{} Y{} Z{}} B{}";
+        row("current deleted", pszTree, "click A/Y;del A/Y", "Root{A{X Z} B}", "A/Z");
+        row("last child deleted", pszTree, "click A/Z;del A/Z", "Root{A{X Y} B}", "A/Y");
+        row("parent of current deleted", pszTree, "click A/Y;del A", "Root{B}", "B");
+        row("all siblings deleted", pszTree, "click A/Y;clear A", "Root{A B}", "A");
+        row("current renamed", pszTree, "click A/Y;ren A/Y W", "Root{A{X W Z} B}", "A/W");
+        row("other item deleted", pszTree, "click A/Y;del B", "Root{A{X Y Z}}", "A/Y");
+        row("order changes", pszTree, "click A/Y;reverse A", "Root{A{Z Y X} B}", "A/Y");
+        row("unload", pszTree, "click A;unload", "", "<none>");
+        row("load a subtree", pszTree, "load A", "A{X Y Z}", "");
+        row("reload after unload", pszTree, "unload;load A", "A{X Y Z}", "");
+        row("init again keeps one tree", pszTree, "init", "Root{A{X Y Z} B}", "");
+        row("shown root deleted", pszTree, "click A/X;delete root", "", "<none>");
+        row("shown subtree deleted", pszTree, "load A;del A", "", "<none>");
+        row("unrelated node deleted", pszTree, "load A;del B", "A{X Y Z}", "");
+    }
+    void keepsInStep()
+    {
+        QFETCH(QString, tree);
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        QFETCH(QString, current);
+        TreeFixture f(tree);
+        QWidget* pDisplayArea = f.pView->GetDisplayArea();
+        for (const QString& sStep : steps.split(';', Qt::SkipEmptyParts))
+        {
+            QPointer<QWidget> pBefore = f.Current() ? f.Current()->GetDisplay() : nullptr;
+            Apply(f, sStep);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // The display of the item before is gone unless that item is still current.
+            QVERIFY2(pBefore.isNull() || (f.Current() && pBefore == f.Current()->GetDisplay()),
+                     qPrintable(sStep));
+        }
+        QCOMPARE(f.Text(), shown);
+        QCOMPARE(f.pView->IsLoaded(), !shown.isEmpty());
+        QTRY_COMPARE(f.CurrentPath(), current);
+        int nItems = 0;
+        for (QTreeWidgetItemIterator it(f.Tree()); *it; ++it, ++nItems)
+        {
+            TreeViewItem* pTvi = TreeViewItem::FromListViewItem(*it);
+            QVERIFY(pTvi && f.Ctrl()->GetTvi(pTvi->GetNode()) == pTvi);
+            QCOMPARE((*it)->text(0), pTvi->GetNode()->GetName());
+        }
+        QCOMPARE(f.Ctrl()->GetMediatorCount(), nItems);
+        QCOMPARE(CountDisplays(pDisplayArea), current == "<none>" ? 0 : 1);
+        if (current == "<none>")
             return;
-    }
-    QCOMPARE(f.Text(), shown);
-    // Every shown item is the item of its node, and of no other.
-    TreeViewBaseCtrl* pCtrl = f.Ctrl();
-    int nItems = 0;
-    for (QTreeWidgetItemIterator it(f.Tree()); *it; ++it, ++nItems)
-    {
-        TreeViewItem* pTvi = TreeViewItem::FromListViewItem(*it);
-        QVERIFY(pTvi);
-        QCOMPARE(pCtrl->GetTvi(pTvi->GetNode()), pTvi);
-        QCOMPARE((*it)->text(0), pTvi->GetNode()->GetName());
-    }
-    QCOMPARE(pCtrl->GetMediatorCount(), nItems);
-}
-
-void TestTreeViewSplit::displayFollowsTheCurrentItem_data()
-{
-    QTest::addColumn<QStringList>("clicks");
-
-    QTest::newRow("one item") << QStringList{"A"};
-    QTest::newRow("two items") << QStringList{"A", "B"};
-    QTest::newRow("down the tree and back") << QStringList{"A", "A/X", "", "A/X"};
-    QTest::newRow("same item twice") << QStringList{"B", "B"};
-}
-
-void TestTreeViewSplit::displayFollowsTheCurrentItem()
-{
-    QFETCH(QStringList, clicks);
-
-    TreeFixture f("A{x=1 X{y=2}} B{z=3}");
-    QWidget* pDisplayArea = f.pView->GetDisplayArea();
-    QPointer<QWidget> pPrevious = f.Current() ? f.Current()->GetDisplay() : nullptr;
-    QVERIFY2(pPrevious, "the root item shows its display after Init");
-    for (const QString& sPath : clicks)
-    {
-        f.Click(sPath);
-        QCOMPARE(f.CurrentPath(), sPath);
         QWidget* pDisplay = f.Current()->GetDisplay();
-        QVERIFY(pDisplay);
-        QCOMPARE(pDisplay->parentWidget(), pDisplayArea);
-        QVERIFY(pDisplay->isVisible());
+        QVERIFY(pDisplay && pDisplay->isVisible() && pDisplay->parentWidget() == pDisplayArea);
         QVERIFY(pDisplayArea->layout()->indexOf(pDisplay) >= 0);
-        // The previous item's display is gone, unless the item stayed current.
-        if (pPrevious != pDisplay)
-            QVERIFY(pPrevious.isNull());
-        QCOMPARE(CountGenericDisplays(pDisplayArea), 1);
-        pPrevious = pDisplay;
     }
-}
 
-void TestTreeViewSplit::currentItemGoesAway_data()
-{
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("currentAfter");
-
-    QTest::newRow("current deleted") << "A/Y"
-                                     << "del A/Y"
-                                     << "Root{A{X Z} B}"
-                                     << "A/Z";
-    QTest::newRow("last child deleted") << "A/Z"
-                                        << "del A/Z"
-                                        << "Root{A{X Y} B}"
-                                        << "A/Y";
-    QTest::newRow("parent of current deleted") << "A/Y"
-                                               << "del A"
-                                               << "Root{B}"
-                                               << "B";
-    QTest::newRow("all siblings deleted") << "A/Y"
-                                          << "clear A"
-                                          << "Root{A B}"
-                                          << "A";
-    QTest::newRow("current renamed keeps its display") << "A/Y"
-                                                       << "ren A/Y W"
-                                                       << "Root{A{X W Z} B}"
-                                                       << "A/W";
-    QTest::newRow("other item deleted") << "A/Y"
-                                        << "del B"
-                                        << "Root{A{X Y Z}}"
-                                        << "A/Y";
-    QTest::newRow("order changes") << "A/Y"
-                                   << "reverse A"
-                                   << "Root{A{Z Y X} B}"
-                                   << "A/Y";
-}
-
-void TestTreeViewSplit::currentItemGoesAway()
-{
-    QFETCH(QString, current);
-    QFETCH(QString, operation);
-    QFETCH(QString, shown);
-    QFETCH(QString, currentAfter);
-
-    TreeFixture f("A{X{} Y{} Z{}} B{}");
-    f.Click(current);
-    QPointer<QWidget> pDisplay = f.Current()->GetDisplay();
-    QVERIFY(pDisplay);
-    Apply(f.pRoot, operation);
-    QCOMPARE(f.Text(), shown);
-    QTRY_COMPARE(f.CurrentPath(), currentAfter);
-    QVERIFY(f.Current()->GetDisplay());
-    QVERIFY(f.Current()->GetDisplay()->isVisible());
-    QCOMPARE(CountGenericDisplays(f.pView->GetDisplayArea()), 1);
-    if (currentAfter.section('/', 0, 0) != current.section('/', 0, 0) || operation.startsWith("del") ||
-        operation.startsWith("clear"))
-        QVERIFY(pDisplay.isNull() || pDisplay == f.Current()->GetDisplay());
-}
-
-void TestTreeViewSplit::namesThroughTheAliasMap()
-{
-    TestTable table;
-    AliasMap map;
-    map.AddTable(&table);
-    TreeFixture f("Fd{} Fd_2{} 3_Fd{} Other{}", nullptr, false);
-    f.pView->SetAliasMap(&map);
-    f.pView->Init(f.pRoot);
-    QCOMPARE(f.Text(), QString("Device Tree{Frequency Definition Frequency Definition 2 "
-                               "Frequency Definition 3 Other}"));
-    // A renamed node shows its new alias.
-    QVERIFY(f.NodeAt("Other")->SetName("Fd_7"));
-    QCOMPARE(f.Tree()->topLevelItem(0)->child(3)->text(0), QString("Frequency Definition 7"));
-}
-
-void TestTreeViewSplit::loadUnloadAndRootDeletion_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<bool>("loaded");
-
-    QTest::newRow("init shows the root") << QStringList{"init"} << "Root{A{X} B}" << true;
-    QTest::newRow("unload") << QStringList{"init", "unload"} << "" << false;
-    QTest::newRow("load a subtree") << QStringList{"init", "load A"} << "A{X}" << true;
-    QTest::newRow("reload after unload") << QStringList{"init", "unload", "load A"} << "A{X}" << true;
-    QTest::newRow("init again keeps one tree") << QStringList{"init", "init"} << "Root{A{X} B}" << true;
-    QTest::newRow("shown root deleted") << QStringList{"init", "delete root"} << "" << false;
-    QTest::newRow("shown subtree deleted") << QStringList{"init", "load A", "delete A"} << "" << false;
-    QTest::newRow("unrelated node deleted") << QStringList{"init", "load A", "delete B"} << "A{X}" << true;
-}
-
-void TestTreeViewSplit::loadUnloadAndRootDeletion()
-{
-    QFETCH(QStringList, steps);
-    QFETCH(QString, shown);
-    QFETCH(bool, loaded);
-
-    TreeFixture f("A{X{}} B{}", nullptr, false);
-    for (const QString& sStep : steps)
+    void namesThroughTheAliasMap()
     {
-        if (sStep == "init")
-            f.pView->Init(f.pRoot);
-        else if (sStep == "unload")
-            f.pView->Unload();
-        else if (sStep == "load A")
-            f.pView->Load(f.NodeAt("A"));
-        else if (sStep == "delete root")
-            f.pHolder->DeleteItem(f.pRoot);
-        else if (sStep == "delete A" || sStep == "delete B")
-            f.pRoot->DeleteItem(f.NodeAt(sStep.right(1)));
+        TestTable table;
+        AliasMap map;
+        map.AddTable(&table);
+        TreeFixture f("Fd{} Fd_2{} 3_Fd{} Other{}", nullptr, false);
+        f.pView->SetAliasMap(&map);
+        f.pView->Init(f.pRoot);
+        QCOMPARE(f.Text(), QString("Device Tree{Frequency Definition Frequency Definition 2 "
+                                   "Frequency Definition 3 Other}"));
+        QVERIFY(f.NodeAt("Other")->SetName("Fd_7")); // a renamed node shows its new alias
+        QCOMPARE(f.Tree()->topLevelItem(0)->child(3)->text(0), QString("Frequency Definition 7"));
     }
-    QCOMPARE(f.Text(), shown);
-    QCOMPARE(f.pView->IsLoaded(), loaded);
-    QCoreApplication::processEvents();
-    if (!loaded)
+
+    // A host builds its own controller on the view; the view hands that one out and owns it. A
+    // second controller replaces (and deletes) the first.
+    void controllerBuiltOnTheView()
     {
-        QCOMPARE(f.Ctrl()->GetMediatorCount(), 0);
-        QCOMPARE(f.Ctrl()->CurrentTvi(), nullptr);
-        QCOMPARE(CountGenericDisplays(f.pView->GetDisplayArea()), 0);
+        TreeFixture f("A{}", nullptr, false);
+        QPointer<TreeViewSplitCtrl> pCtrl = new TreeViewSplitCtrl(static_cast<ITreeListView*>(f.pView.get()));
+        QCOMPARE(f.pView->GetTreeViewCtrl(), pCtrl.data());
+        QCOMPARE(pCtrl->GetTreeView(), f.pView->GetListView());
+        QCOMPARE(pCtrl->GetDisplayArea(), f.pView->GetDisplayArea());
+        f.pView->Init(f.pRoot);
+        QVERIFY(f.Text() == "Root{A}" && f.Current()->GetDisplay());
+        new TreeViewSplitCtrl(static_cast<ITreeListView*>(f.pView.get()));
+        QVERIFY(pCtrl.isNull() && f.Text().isEmpty());
+        f.pView->Init(f.pRoot);
+        QCOMPARE(f.Text(), QString("Root{A}"));
     }
-}
 
-void TestTreeViewSplit::controllerBuiltOnTheView()
-{
-    // A host builds its own controller on the view; the view hands that one out and owns it.
-    TreeFixture f("A{}", nullptr, false);
-    QPointer<TreeViewSplitCtrl> pCtrl = new TreeViewSplitCtrl(static_cast<ITreeListView*>(f.pView.get()));
-    QCOMPARE(f.pView->GetTreeViewCtrl(), pCtrl.data());
-    QCOMPARE(pCtrl->GetTreeView(), f.pView->GetListView());
-    QCOMPARE(pCtrl->GetDisplayArea(), f.pView->GetDisplayArea());
-    f.pView->Init(f.pRoot);
-    QCOMPARE(f.Text(), QString("Root{A}"));
-    QVERIFY(f.Current()->GetDisplay());
-
-    // A second controller replaces (and deletes) the first.
-    new TreeViewSplitCtrl(static_cast<ITreeListView*>(f.pView.get()));
-    QVERIFY(pCtrl.isNull());
-    QCOMPARE(f.Text(), QString());
-    f.pView->Init(f.pRoot);
-    QCOMPARE(f.Text(), QString("Root{A}"));
-    f.pView.reset();
-    QVERIFY(pCtrl.isNull());
-}
-
-void TestTreeViewSplit::bigTree()
-{
-    // 40 groups of 100 nodes with a value each: every node gets its item, in order.
-    QString sTree;
-    for (int g = 0; g < 40; ++g)
+    // On the sample device tree: the first frequency list below the shown node becomes current,
+    // with its parents expanded.
+    void selectSingleFds_data()
     {
-        sTree += QString("G%1{").arg(g);
-        for (int n = 0; n < 100; ++n)
-            sTree += QString("N%1{v=%1} ").arg(n);
-        sTree += "} ";
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("currentAfter");
+        QTest::newRow("whole tree: the first list") << "" << QString("Dev/Dcd/Dcs/Fds");
+        QTest::newRow("second device") << "Dev_1" << QString("Dcd/Dcs/Fds");
+        QTest::newRow("second control set") << "Dev/Dcd/Dcs_1" << QString("Fds");
+        QTest::newRow("no list: current item kept") << "Dev/Par" << QString();
     }
-    TreeFixture f(sTree);
-    QTreeWidgetItem* pRoot = f.Tree()->topLevelItem(0);
-    QCOMPARE(pRoot->childCount(), 40);
-    QCOMPARE(pRoot->child(39)->childCount(), 100);
-    QCOMPARE(pRoot->child(17)->child(42)->text(0), QString("N42"));
-    QCOMPARE(f.Ctrl()->GetMediatorCount(), 1 + 40 + 4000);
-    Apply(f.pRoot, "clear G3");
-    QCOMPARE(pRoot->child(3)->childCount(), 0);
-    QCOMPARE(f.Ctrl()->GetMediatorCount(), 1 + 40 + 3900);
-}
+    void selectSingleFds()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, currentAfter);
+        DeviceFixture f(shown);
+        f.Ctrl()->SelectSingleFds();
+        QCOMPARE(f.CurrentPath(), currentAfter);
+        TreeViewItem* pTvi = f.Ctrl()->CurrentTvi();
+        QVERIFY(currentAfter.isEmpty() ||
+                pTvi->GetNode()->GetValueDescriptor() == &DravinelDefinition::g_vdNodeFds);
+        for (QTreeWidgetItem* p = pTvi->GetListViewItem()->parent(); p; p = p->parent())
+            QVERIFY(p->isExpanded());
+        QVERIFY(f.Current()->GetDisplay());
+    }
+
+    // Insert offers what the rules of the sample device allow below the item; the new node comes
+    // from the rules, with its attribute child, and is current.
+    void newChildThroughTheRules_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<int>("childrenAfter");
+        QTest::newRow("frequency definition in a list") << "Dev/Dcd/Dcs/Fds" << true << 5;
+        QTest::newRow("parameter set of a definition") << "Dev/Dcd/Dcs/Fds/Fd00000" << true << 2;
+        QTest::newRow("parameter set exists already") << "Dev/Dcd/Dcs/Fds/Fd00001" << false << 2;
+    }
+    void newChildThroughTheRules()
+    {
+        QFETCH(QString, item);
+        QFETCH(bool, offered);
+        QFETCH(int, childrenAfter);
+        DeviceFixture f;
+        f.Click(item);
+        QTest::keyClick(f.Tree(), Qt::Key_Insert);
+        NewChildDialog* pDialog = f.Tree()->findChild<NewChildDialog*>();
+        QCOMPARE(pDialog != nullptr, offered);
+        if (pDialog)
+        {
+            const values::ValueDescriptor* pChosen = pDialog->GetCurrentDescriptor();
+            QTest::mouseClick(pDialog->findChild<QPushButton*>("OkButton"), Qt::LeftButton);
+            values::Node* pNew = f.Ctrl()->CurrentTvi()->GetNode();
+            QVERIFY(pChosen && pNew->GetValueDescriptor() == pChosen &&
+                    pNew->GetParentNode() == f.NodeAt(item));
+            QVERIFY(f.pView->IsModified());
+        }
+        QCOMPARE(f.ItemAt(item)->childCount(), childrenAfter);
+        QCOMPARE(f.NodeAt(item)->GetChildCount(), childrenAfter);
+    }
+};
 
 QTEST_MAIN(TestTreeViewSplit)
 #include "tst_treeviewsplit.moc"
