@@ -33,36 +33,6 @@ inline QString ItemText(const QTreeWidgetItem* pItem)
     return lst.isEmpty() ? pItem->text(0) : pItem->text(0) + '{' + lst.join(' ') + '}';
 }
 
-// The item at a path of item texts, "Root/A/X"; null if there is none.
-inline QTreeWidgetItem* ItemAt(QTreeWidget* pTree, const QString& sPath)
-{
-    QTreeWidgetItem* pItem = pTree->invisibleRootItem();
-    for (const QString& sPart : sPath.split('/'))
-    {
-        QTreeWidgetItem* pParent = pItem;
-        pItem = nullptr;
-        for (int i = 0; i < pParent->childCount() && !pItem; ++i)
-            pItem = pParent->child(i)->text(0) == sPart ? pParent->child(i) : nullptr;
-        if (!pItem)
-            return nullptr;
-    }
-    return pItem;
-}
-
-// A left click on the item, or the context menu request of a right click.
-inline void ClickItem(QTreeWidget* pTree, QTreeWidgetItem* pItem, bool bRight = false)
-{
-    for (QTreeWidgetItem* p = pItem->parent(); p; p = p->parent())
-        p->setExpanded(true);
-    pTree->scrollToItem(pItem);
-    const QPoint pos = pTree->visualItemRect(pItem).center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, pos, pTree->viewport()->mapToGlobal(pos));
-    if (bRight)
-        QApplication::sendEvent(pTree->viewport(), &event);
-    else
-        QTest::mouseClick(pTree->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
-}
-
 // Answers the message boxes and popup menus that come up while it lives, as the operator would:
 // records what they show and clicks the button or entry of the next given text (without '&');
 // an empty or missing text takes a box's default button and closes a menu.
@@ -167,14 +137,32 @@ struct TreeFixture
     {
         return sPath.isEmpty() ? pRoot : pRoot->GetNode(sPath);
     }
-    // Items by their path below the root item, "A/X"; "" is the root item.
+    // The item at a path of item texts below the top item, "A/X"; "" is the top item.
     QTreeWidgetItem* ItemAt(const QString& sPath) const
     {
-        return TreeTest::ItemAt(Tree(), sPath.isEmpty() ? QStringLiteral("Root") : "Root/" + sPath);
+        QTreeWidgetItem* pItem = Tree()->topLevelItem(0);
+        for (const QString& sPart : sPath.split('/', Qt::SkipEmptyParts))
+        {
+            QTreeWidgetItem* pParent = pItem;
+            pItem = nullptr;
+            for (int i = 0; pParent && i < pParent->childCount() && !pItem; ++i)
+                pItem = pParent->child(i)->text(0) == sPart ? pParent->child(i) : nullptr;
+        }
+        return pItem;
     }
+    // A left click on the item at the path, or the context menu request of a right click.
     void Click(const QString& sPath, bool bRight = false) const
     {
-        TreeTest::ClickItem(Tree(), ItemAt(sPath), bRight);
+        QTreeWidgetItem* pItem = ItemAt(sPath);
+        for (QTreeWidgetItem* p = pItem->parent(); p; p = p->parent())
+            p->setExpanded(true);
+        Tree()->scrollToItem(pItem);
+        const QPoint pos = Tree()->visualItemRect(pItem).center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pos, Tree()->viewport()->mapToGlobal(pos));
+        if (bRight)
+            QApplication::sendEvent(Tree()->viewport(), &event);
+        else
+            QTest::mouseClick(Tree()->viewport(), Qt::LeftButton, Qt::NoModifier, pos);
     }
     TviNodeSplit* Current() const { return dynamic_cast<TviNodeSplit*>(Ctrl()->CurrentTvi()); }
     // The current item as a path of item texts below the root item; "<none>" without one.

@@ -223,7 +223,8 @@ private slots:
         QVERIFY(FileBytes(sFile).contains(QByteArray(2000, 'x')));
     }
 
-    // The question before unsaved edits are lost, for each command that would lose them.
+    // The question before unsaved edits are lost, for each command that would lose them; the
+    // real box, answered by clicking its buttons, names the document and says it was modified.
     void discardQuestion_data()
     {
         QTest::addColumn<QString>("command");
@@ -243,6 +244,8 @@ private slots:
         QTest::newRow("open, save") << "open" << save << true << true << true;
         QTest::newRow("window close, cancel") << "window" << cancel << true << false << false;
         QTest::newRow("window close, discard") << "window" << discard << true << true << false;
+        QTest::newRow("close, real box, discard") << "close real" << discard << true << true << false;
+        QTest::newRow("close, real box, cancel") << "close real" << cancel << true << false << false;
     }
     void discardQuestion()
     {
@@ -259,41 +262,24 @@ private slots:
         m_pPanel->Edit(QStringLiteral("unsaved edit"));
         m_pPanel->m_lstAnswers << TreePanel::SaveAnswer(answer);
         m_pPanel->m_lstOpenNames << sOther;
-        const bool bDone = command == "close"  ? m_pPanel->Close()
-                           : command == "new"  ? m_pPanel->New()
-                           : command == "open" ? m_pPanel->Open()
-                                               : m_pPanel->close();
+        m_pPanel->m_bRealDialogs = command.endsWith(" real");
+        TreeTest::Answerer answerer({QStringList{"Save", "Discard", "Cancel"}[answer]});
+        const bool bDone = command.startsWith("close") ? m_pPanel->Close()
+                           : command == "new"          ? m_pPanel->New()
+                           : command == "open"         ? m_pPanel->Open()
+                                                       : m_pPanel->close();
         QCOMPARE(m_pPanel->m_nQuestions, 1);
         QCOMPARE(bDone, goesOn);
         QCOMPARE(m_pPanel->m_nOpenAsked, command == "open" && goesOn ? 1 : 0);
         QVERIFY(!named || FileBytes(sFile).contains("unsaved edit") == fileHasEdit);
+        QCOMPARE(answerer.m_lstTitles, m_pPanel->m_bRealDialogs ? QStringList{"PanelTest"} : QStringList());
+        QVERIFY(!m_pPanel->m_bRealDialogs || (answerer.m_lstTexts[0].contains("asked.xml") &&
+                                              answerer.m_lstTexts[0].contains("modified")));
         if (goesOn)
             return;
         // Nothing lost: the edit is still there and still marked.
         QCOMPARE(m_pPanel->Value("Comment")->GetAsString(), QStringLiteral("unsaved edit"));
         QVERIFY(m_pPanel->isWindowModified() && m_pPanel->isVisible());
-    }
-
-    // The real question box, answered by clicking its buttons, names the document and says it
-    // was modified.
-    void realBoxes_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("Discard") << "Discard";
-        QTest::newRow("Cancel") << "Cancel";
-    }
-    void realBoxes()
-    {
-        QFETCH(QString, button);
-        m_pPanel->m_bRealDialogs = true;
-        TreeTest::Answerer answerer({button});
-        QVERIFY(m_pPanel->New());
-        m_pPanel->Edit(QStringLiteral("edit"));
-        QCOMPARE(m_pPanel->Close(), button == "Discard");
-        QVERIFY(answerer.m_lstTexts.value(0).contains("unnamed") &&
-                answerer.m_lstTexts[0].contains("modified"));
-        QCOMPARE(answerer.m_lstTitles, QStringList{"PanelTest"});
-        QCOMPARE(m_pPanel->IsDocumentLoaded(), button == "Cancel");
     }
 
     // A file that cannot be read leaves the document as it was and says why.
