@@ -35,9 +35,13 @@ bool VCComboBool::SetValueBool_ValuePath(const QString& sPath)
 
 void VCComboBool::ShowValue()
 {
+    // A path may name a value of another kind; such a value is not shown.
+    const auto* pBool = dynamic_cast<values::ValueBool*>(GetBoundValue());
+    if (!pBool)
+        return;
     const QSignalBlocker blocker(this);
     m_bShowing = true;
-    setCurrentIndex(static_cast<values::ValueBool*>(GetBoundValue())->GetValue() ? 1 : 0);
+    setCurrentIndex(pBool->GetValue() ? 1 : 0);
     m_bShowing = false;
     ClearHint();
 }

@@ -33,7 +33,10 @@ bool VCComboSel::SetValueSel_ValuePath(const QString& sPath)
 
 void VCComboSel::ShowValue()
 {
-    const auto* pSelection = static_cast<values::ValueSelection*>(GetBoundValue());
+    // A path may name a value of another kind; such a value is not shown.
+    const auto* pSelection = dynamic_cast<values::ValueSelection*>(GetBoundValue());
+    if (!pSelection)
+        return;
     // The entries may change with the value (e.g. the device types), so they are filled anew.
     const QSignalBlocker blocker(this);
     m_bShowing = true;
