@@ -354,7 +354,10 @@ void FrequencyViewCtrl::UpdateViewItemList()
 values::Node* FrequencyViewCtrl::CreateFrequencyDef()
 {
     values::IDynamicRules* pRules = RulesOf(m_pNode);
-    return pRules ? pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr) : nullptr;
+    values::Node* pFd = pRules ? pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr) : nullptr;
+    if (pFd)
+        SetbModified(true); // the host learns of the new definition
+    return pFd;
 }
 
 void FrequencyViewCtrl::New()
@@ -667,7 +670,10 @@ void FrequencyViewCtrl::PasteVtXml(const QString& sText)
     {
         // The rows of all pasted definitions are built once, at the insertion row.
         values::VtTransaction transaction;
-        m_nPendingInsertions += FrequencyListPaste::AddVtXml(m_pNode, sText, &listRefused);
+        const int nAdded = FrequencyListPaste::AddVtXml(m_pNode, sText, &listRefused);
+        m_nPendingInsertions += nAdded;
+        if (nAdded > 0)
+            SetbModified(true);
     }
     for (const QString& sName : listRefused)
         ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
@@ -736,6 +742,8 @@ void FrequencyViewCtrl::CreateDefinitions(const FrequencyListPaste& paste)
         // made for it.
         values::VtTransaction transaction;
         nCreated = paste.CreateDefinitions(m_pNode, pRules);
+        if (nCreated > 0)
+            SetbModified(true); // the definitions were filled before they had rows to report it
         // Selects the last pasted row once the rows are built.
         m_nInsertionRow = nRowsBefore + int(nCreated);
     }
@@ -769,4 +777,6 @@ void FrequencyViewCtrl::SlotReOrderTreeItems()
     // All renames and the reordering change the list once.
     values::VtTransaction transaction;
     FrequencyListOrder::Apply(m_pNode, vecShown);
+    if (!vecShown.empty())
+        SetbModified(true);
 }

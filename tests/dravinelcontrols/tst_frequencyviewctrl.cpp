@@ -59,6 +59,8 @@ private slots:
     void assertionsNameTheirSource_data();
     void assertionsNameTheirSource();
     void foreignNotificationsIgnored();
+    void commandsReachHostObserver_data();
+    void commandsReachHostObserver();
 };
 
 void TstFrequencyViewCtrl::contextMenuStates_data()
@@ -450,6 +452,50 @@ void TstFrequencyViewCtrl::foreignNotificationsIgnored()
     view.GetCtrl()->Update(other.Get(), values::CC_CHILDREN);
     QVERIFY(view.IsLoaded());
     QCOMPARE(view.rowCount(), 1);
+}
+
+void TstFrequencyViewCtrl::commandsReachHostObserver_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("clipboard");
+
+    const QString sSheet = QStringLiteral("FrequencyListCopyStruct\nFrequency\tName\tBandwidth\n5e6\tNew\t");
+    QTest::newRow("new") << QStringLiteral("New Frequency") << QString();
+    QTest::newRow("insert") << QStringLiteral("Insert Frequency") << QString();
+    QTest::newRow("delete") << QStringLiteral("&Delete Frequency") << QString();
+    QTest::newRow("keep order") << QStringLiteral("Keep Order") << QString();
+    QTest::newRow("paste list") << QStringLiteral("Paste") << sSheet;
+    QTest::newRow("paste copied rows") << QStringLiteral("Paste") << QStringLiteral("xml");
+}
+
+void TstFrequencyViewCtrl::commandsReachHostObserver()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, clipboard);
+
+    FdsNode fds;
+    fds.Add(1e6, 1e6, QStringLiteral("A"));
+    fds.Add(2e6, 2e6, QStringLiteral("B"));
+    ShownView view(fds.Get());
+    if (clipboard == QLatin1String("xml"))
+    {
+        view->SelectRow(0, true);
+        UseContextMenu(view.Get(), 0, QStringLiteral("Copy"));
+    }
+    else if (!clipboard.isEmpty())
+    {
+        QGuiApplication::clipboard()->setText(clipboard);
+    }
+    ModifyRecorder recorder;
+    view->SetObserver(&recorder);
+    view->clearSelection();
+    view->SelectRow(1, true);
+    Messages messages;
+    UseContextMenu(view.Get(), 1, entry);
+    QCOMPARE(messages.m_listTexts, QStringList());
+    QVERIFY(recorder.m_nCalls > 0);
+    QVERIFY(recorder.m_bLast);
+    QVERIFY(view->IsModified());
 }
 
 QTEST_MAIN(TstFrequencyViewCtrl)
