@@ -314,6 +314,8 @@ void FrequencyViewCtrl::UpdateViewItemList()
         // Pending insertions go to the insertion row, one below the other in list order.
         const int nInsertAt = std::min(std::max(m_nInsertionRow, 0), nRows);
         int nInserted = 0;
+        m_sListPath = m_pNode->GetPathName_NoSlashForRoot();
+        m_bListPathKnown = true;
         {
             // Cells put into rows made ready above change no row structure; the view hears of
             // them once, for the whole block, instead of cell by cell.
@@ -330,6 +332,7 @@ void FrequencyViewCtrl::UpdateViewItemList()
                     pItem->Init(nRow);
             }
         }
+        m_bListPathKnown = false;
         if (bTail)
         {
             QAbstractItemModel* pModel = m_pView->model();
@@ -450,6 +453,13 @@ void FrequencyViewCtrl::SetbModified(bool bModified)
     m_bModified = bModified;
     if (m_pModifyObserver)
         m_pModifyObserver->NotifyModified(bModified);
+}
+
+QString FrequencyViewCtrl::PathOfDefinition(values::Node* pFd) const
+{
+    if (m_bListPathKnown && pFd->GetParentNode() == m_pNode)
+        return m_sListPath + QLatin1Char('/') + pFd->GetName();
+    return pFd->GetPathName_NoSlashForRoot();
 }
 
 FrequencyViewItem* FrequencyViewCtrl::GetRowMediator(int nRow) const

@@ -91,6 +91,9 @@ public:
     FrequencyView* GetFrequencyView() const { return m_pView; }
     void SetFrequencyView(FrequencyView* pView);
     values::Node* GetNode() const { return m_pNode; }
+    // The path of a definition, as values::TreeItem::GetPathName_NoSlashForRoot gives it; while
+    // rows are being built the list's own path is reused instead of walking up each time.
+    QString PathOfDefinition(values::Node* pFd) const;
     // The mediator of a model row, found by the row's name item; null for none.
     FrequencyViewItem* GetRowMediator(int nRow) const;
 
@@ -155,6 +158,8 @@ private:
     std::vector<values::Node*> DefinitionsInShownOrder() const;
 
     bool m_bInitialised = false;
+    QString m_sListPath; // the loaded node's path while rows are being built, else empty
+    bool m_bListPathKnown = false;
     QPointer<QWidget> m_pViewAlive; // tells whether the view still exists when the controller goes
     QPointer<QAbstractItemDelegate> m_pPreviousDelegate; // given back when the controller goes
     static MessageSink s_messageSink;

@@ -137,7 +137,7 @@ void FrequencyViewItem::Init(int nRow)
     m_pTable = m_pCtrl ? m_pCtrl->GetFrequencyView() : nullptr;
     if (!pFd || !m_pTable || m_pNameItem)
         return;
-    values::ValueDescriptor::SetBasePath(pFd->GetPathName_NoSlashForRoot());
+    values::ValueDescriptor::SetBasePath(m_pCtrl->PathOfDefinition(pFd));
 
     nRow = PrepareRow(nRow);
     m_pTable->setEditTriggers(QAbstractItemView::AllEditTriggers);

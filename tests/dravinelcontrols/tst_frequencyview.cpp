@@ -7,6 +7,7 @@
 #include "dravinelcontrols/frequencyviewitem.h"
 #include "dravinelcontrols/tableitem.h"
 #include "oskevo/value.h"
+#include "oskevo/valuedescriptor.h"
 
 #include <QResizeEvent>
 
@@ -67,11 +68,13 @@ void TstFrequencyView::rowsShowDefinitions()
     FdsNode fds;
     // Children that are no frequency definitions get no row and take no row number.
     fds.Get()->AddItem(new values::Node(QStringLiteral("Other")));
-    fds.Add(start, stop, QStringLiteral("Def"), suppressed);
+    values::Node* pFd = fds.Add(start, stop, QStringLiteral("Def"), suppressed);
     fds.Get()->AddItem(new values::Value<QString>(QStringLiteral("FdLooksLikeOne"), &g_vdFName));
 
     FrequencyView view(nullptr, QStringLiteral("view"));
     view.Init(fds.Get());
+    // Descriptor look-ups resolve below the definition whose row was built last.
+    QCOMPARE(values::ValueDescriptor::GetBasePath(), pFd->GetPathName_NoSlashForRoot());
     QCOMPARE(view.rowCount(), 1);
     QCOMPARE(view.columnCount(), 4);
     QCOMPARE(RowTexts(&view, 0), texts);
