@@ -69,8 +69,9 @@ values::ValueBase* ValueOf(values::Node* pNode, const values::ValueDescriptor& d
     return pNode ? pNode->GetValue(descriptor.PathName().mid(1)) : nullptr;
 }
 
-// Up to this many new rows are put into a sorted table one by one; more are sorted once.
-const size_t s_nRowsPlacedOneByOne = 16;
+// Up to this many rows count as a few: new ones are put into a sorted table one by one, and
+// their definitions are deleted in any order; more are sorted at once.
+const size_t s_nFewRows = 16;
 
 } // namespace
 
@@ -301,7 +302,7 @@ void FrequencyViewCtrl::UpdateViewItemList()
         // puts its cell of the sort column in last, so the row moves whole); many new rows are
         // added with the sort paused and sorted once.
         const int nSortColumn = FrequencyView::SortColumn(m_pView);
-        const bool bPlaceEach = nSortColumn >= 0 && vecMissing.size() <= s_nRowsPlacedOneByOne;
+        const bool bPlaceEach = nSortColumn >= 0 && vecMissing.size() <= s_nFewRows;
         std::unique_ptr<FrequencyView::SortingPause> pPause(
             bPlaceEach ? nullptr : new FrequencyView::SortingPause(m_pView));
         const int nRows = m_pView->rowCount();
@@ -591,7 +592,9 @@ void FrequencyViewCtrl::SlotDelete()
     {
         FrequencyView::EditTriggerPause pause(m_pView);
         values::VtTransaction transaction;
-        // The rows go first, each run of adjacent rows in one step.
+        // The mediators leave the rows map and let go of their rows, which go in one step per
+        // run of adjacent rows once the definitions are gone (their cells have let go of the
+        // values by then, so each row is taken down once).
         std::vector<int> vecRowNumbers;
         vecRowNumbers.reserve(vecRows.size());
         for (const auto& row : vecRows)
@@ -600,28 +603,31 @@ void FrequencyViewCtrl::SlotDelete()
             row.second->ForgetRow();
             vecRowNumbers.push_back(row.first);
         }
-        m_pView->RemoveRows(vecRowNumbers);
-        // Then the definitions, the last child first, so the list closes up behind them without
+        // Many definitions go from the last child on, so the list closes up behind them without
         // moving the others. A mediator without row only deletes its definition (and so ends).
-        std::unordered_map<values::TreeItem*, int> mapPlaces;
-        if (m_pNode)
+        if (m_pNode && vecRows.size() > s_nFewRows)
         {
+            std::unordered_map<values::TreeItem*, int> mapPlaces;
             const std::vector<values::TreeItem*>& vecChildren = m_pNode->GetTreeItems();
             for (size_t i = 0; i < vecChildren.size(); ++i)
                 mapPlaces.emplace(vecChildren[i], int(i));
+            auto Place = [&](const std::pair<int, FrequencyViewItem*>& row)
+            {
+                auto it = mapPlaces.find(row.second->GetTreeItem());
+                return it == mapPlaces.end() ? -1 : it->second;
+            };
+            std::vector<std::pair<int, FrequencyViewItem*>> vecPlaces;
+            vecPlaces.reserve(vecRows.size());
+            for (const auto& row : vecRows)
+                vecPlaces.emplace_back(Place(row), row.second);
+            std::sort(vecPlaces.begin(), vecPlaces.end(),
+                      [](const std::pair<int, FrequencyViewItem*>& a,
+                         const std::pair<int, FrequencyViewItem*>& b) { return a.first > b.first; });
+            vecRows.swap(vecPlaces);
         }
-        std::vector<std::pair<int, FrequencyViewItem*>> vecDefinitions;
-        vecDefinitions.reserve(vecRows.size());
         for (const auto& row : vecRows)
-        {
-            auto it = mapPlaces.find(row.second->GetTreeItem());
-            vecDefinitions.emplace_back(it == mapPlaces.end() ? -1 : it->second, row.second);
-        }
-        std::sort(vecDefinitions.begin(), vecDefinitions.end(),
-                  [](const std::pair<int, FrequencyViewItem*>& a, const std::pair<int, FrequencyViewItem*>& b)
-                  { return a.first > b.first; });
-        for (const auto& definition : vecDefinitions)
-            definition.second->DeleteTreeItem();
+            row.second->DeleteTreeItem();
+        m_pView->RemoveRows(vecRowNumbers);
         m_nInsertionRow = nInsertionRow;
     }
     m_pView->clearSelection();

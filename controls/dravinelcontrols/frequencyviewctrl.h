@@ -10,7 +10,7 @@
 #include <QPointer>
 #include <functional>
 #include <list>
-#include <map>
+#include <unordered_map>
 
 class FrequencyListPaste;
 class FrequencyView;
@@ -135,7 +135,9 @@ protected:
 
     FrequencyView* m_pView;
     QPointer<ResortPopupMenu> m_pMenu;
-    std::map<QTableWidgetItem*, FrequencyViewItem*> m_mapRows;
+    // From each row's name item to the row's mediator; hashed, since long lists look rows up
+    // by the thousand and the order of the entries means nothing.
+    std::unordered_map<QTableWidgetItem*, FrequencyViewItem*> m_mapRows;
     std::list<MenuCommand> m_listMenuCommands;
     values::Node* m_pNode;
     int m_nInsertionRow;
