@@ -65,30 +65,40 @@ void Node::FreeChildren()
 
 void Node::AnnounceDeletion()
 {
-    if (m_bDying)
-        return;
-    m_bDying = true;
-    VtTransaction::Forget(this);
     std::shared_ptr<const bool> spAlive = GetAliveFlag();
-    NotifyObservers(CC_DELETING, nullptr);
-    if (!*spAlive)
-        return;
-    std::vector<TreeWatcher*> vecWatchers;
-    vecWatchers.swap(m_vecWatchers);
-    for (TreeWatcher* pWatcher : vecWatchers)
+    if (!m_bDying)
     {
-        --s_nAttachedWatchers;
-        pWatcher->NodeDeleted();
+        m_bDying = true;
+        VtTransaction::Forget(this);
+        NotifyObservers(CC_DELETING, nullptr);
+        if (!*spAlive)
+            return;
+        std::vector<TreeWatcher*> vecWatchers;
+        vecWatchers.swap(m_vecWatchers);
+        for (TreeWatcher* pWatcher : vecWatchers)
+        {
+            --s_nAttachedWatchers;
+            pWatcher->NodeDeleted();
+        }
     }
+    // An observer told of this node's deletion (or of a child's) may delete an ancestor: the
+    // ancestor then comes here again, and the children not yet told are told at once, while
+    // they still stand whole. Those told before answer at once.
+    TellChildren(spAlive);
+}
+
+bool Node::TellChildren(const std::shared_ptr<const bool>& spAlive)
+{
     // Observers may delete or move children meanwhile: tell only those still ours.
     for (const auto& entry : SnapshotWithFlags(m_vecChildren))
     {
-        if (!*entry.second || entry.first->m_pParent != this || entry.first->m_bDying)
+        if (!*entry.second || entry.first->m_pParent != this)
             continue;
         entry.first->AnnounceDeletion();
         if (!*spAlive)
-            return;
+            return false;
     }
+    return true;
 }
 
 int Node::IndexOf(const TreeItem* pItem) const
@@ -287,14 +297,8 @@ void Node::DeleteChildren(IObserver* pOriginator)
     if (m_vecChildren.empty())
         return;
     std::shared_ptr<const bool> spAlive = GetAliveFlag();
-    for (const auto& entry : SnapshotWithFlags(m_vecChildren))
-    {
-        if (!*entry.second || entry.first->m_pParent != this || entry.first->m_bDying)
-            continue;
-        entry.first->AnnounceDeletion();
-        if (!*spAlive)
-            return;
-    }
+    if (!TellChildren(spAlive))
+        return;
     // Take out every child that was told; a child added by an observer meanwhile stays.
     std::vector<TreeItem*> vecDoomed;
     std::vector<TreeItem*> vecKept;

@@ -84,6 +84,8 @@ protected:
 
 private:
     friend class TreeItem;
+    // Tells the children still ours of their deletion; false when this node went meanwhile.
+    bool TellChildren(const std::shared_ptr<const bool>& spAlive);
     friend class ValueDescriptor;
     void ChildRenamed(TreeItem* pItem, const QString& sOldName);
     // Takes pItem out of the children (no notification).
