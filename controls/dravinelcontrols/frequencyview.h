@@ -97,12 +97,16 @@ public:
         {
             pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
         }
-        ~EditTriggerPause() { m_pTable->setEditTriggers(m_triggers); }
+        ~EditTriggerPause()
+        {
+            if (m_pTable) // an observer of the list may have deleted the view meanwhile
+                m_pTable->setEditTriggers(m_triggers);
+        }
         EditTriggerPause(const EditTriggerPause&) = delete;
         EditTriggerPause& operator=(const EditTriggerPause&) = delete;
 
     private:
-        QTableWidget* m_pTable;
+        QPointer<QTableWidget> m_pTable;
         QAbstractItemView::EditTriggers m_triggers;
     };
 

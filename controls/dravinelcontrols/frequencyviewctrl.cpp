@@ -109,15 +109,16 @@ FrequencyViewCtrl::MessageSink FrequencyViewCtrl::SetMessageSink(MessageSink sin
     return previous;
 }
 
-void FrequencyViewCtrl::ShowMessage(const QString& sText)
+bool FrequencyViewCtrl::ShowMessage(const QString& sText)
 {
+    // The box runs an event loop, in which the host may delete the view and so this controller.
+    const QPointer<FrequencyViewCtrl> pAlive(this);
     const QString sTitle = CfgCenter::GetAppName();
     if (s_messageSink)
-    {
         s_messageSink(sTitle, sText);
-        return;
-    }
-    QMessageBox::information(nullptr, sTitle, sText);
+    else
+        QMessageBox::information(nullptr, sTitle, sText);
+    return !pAlive.isNull();
 }
 
 void FrequencyViewCtrl::Init(values::Node* pNode)
@@ -160,10 +161,18 @@ void FrequencyViewCtrl::Unload()
         m_pNode->DeleteObserver(this);
         m_pNode = nullptr;
     }
-    // The table is emptied in one step rather than row by row; the mediators then find no row
-    // of their own to remove.
+    // Every row tells this controller that it goes, as it would when destroyed (a split view
+    // lets go of its current row and parameters); the table is then emptied in one step rather
+    // than row by row, and the mediators find no row of their own to remove.
+    std::vector<FrequencyViewItem*> vecRows;
+    vecRows.reserve(m_mapRows.size());
     for (auto& entry : m_mapRows)
-        entry.second->ForgetRow();
+        vecRows.push_back(entry.second);
+    for (FrequencyViewItem* pItem : vecRows)
+    {
+        NotifyViewItemDeleted(pItem);
+        pItem->ForgetRow();
+    }
     m_mapRows.clear();
     if (m_pView)
         m_pView->setRowCount(0);
@@ -172,7 +181,7 @@ void FrequencyViewCtrl::Unload()
 
 bool FrequencyViewCtrl::IsLoaded()
 {
-    return m_pNode != nullptr;
+    return GetMediatorCount() > 0;
 }
 
 void FrequencyViewCtrl::NotifyViewItemCreated(values::Mediator* pMediator)
@@ -537,9 +546,10 @@ void FrequencyViewCtrl::SlotContextMenuRequested(const QPoint& pos)
 {
     if (!m_pView)
         return;
-    // Below the last row, pasted definitions go to the end of the list.
+    // Below the last row the insertion row stays where the operator left it.
     const int nRow = m_pView->rowAt(pos.y());
-    m_nInsertionRow = nRow >= 0 ? nRow : m_pView->rowCount();
+    if (nRow >= 0)
+        m_nInsertionRow = nRow;
     const bool bRows = m_pView->rowCount() > 0;
     for (QAction* pAction : {m_pDeleteAction, m_pCutAction, m_pCopyAction})
     {
@@ -581,17 +591,18 @@ void FrequencyViewCtrl::SlotDelete()
         if (FrequencyViewItem* pItem = GetRowMediator(*it))
             vecRows.emplace_back(*it, pItem);
     }
-    // Each deletion used to rebuild the row list at once, which moved the insertion row one up
-    // (not below 0) before the deletion moved it once more; the rebuild now runs once for the
-    // whole batch, so the insertion row is followed here.
+    // Each deletion rebuilds the row list, which moves the insertion row one up (not below 0),
+    // and then moves it up once more. The rebuild runs once for the whole batch, when the
+    // transaction closes, so the insertion row is worked out here and set after it.
     int nInsertionRow = m_nInsertionRow;
     for (size_t i = 0; i < vecRows.size(); ++i)
         nInsertionRow = std::max(nInsertionRow - 1, 0) - 1;
 
     if (!vecRows.empty())
     {
+        const QPointer<FrequencyViewCtrl> pAlive(this); // an observer of the list may delete the view
         FrequencyView::EditTriggerPause pause(m_pView);
-        values::VtTransaction transaction;
+        std::unique_ptr<values::VtTransaction> pTransaction(new values::VtTransaction);
         // The mediators leave the rows map and let go of their rows, which go in one step per
         // run of adjacent rows once the definitions are gone (their cells have let go of the
         // values by then, so each row is taken down once).
@@ -628,6 +639,9 @@ void FrequencyViewCtrl::SlotDelete()
         for (const auto& row : vecRows)
             row.second->DeleteTreeItem();
         m_pView->RemoveRows(vecRowNumbers);
+        pTransaction.reset();
+        if (!pAlive)
+            return;
         m_nInsertionRow = nInsertionRow;
     }
     m_pView->clearSelection();
@@ -692,8 +706,11 @@ void FrequencyViewCtrl::PasteVtXml(const QString& sText)
             SetbModified(true);
     }
     for (const QString& sName : listRefused)
-        ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
-                    tr("The node %1 in the clipboard could not be added!").arg(Alias(sName)));
+    {
+        if (!ShowMessage(tr("Paste Text Format Error.") + QLatin1Char('\n') +
+                         tr("The node %1 in the clipboard could not be added!").arg(Alias(sName))))
+            return;
+    }
 }
 
 bool FrequencyViewCtrl::PasteFrequencyListCopyStruct(QString& sText)

@@ -51,7 +51,7 @@ public:
     // Shows the frequency definitions below pNode (another node loaded before is let go).
     virtual void Load(values::Node* pNode);
     virtual void Unload();
-    // True while a node is loaded, also when it has no frequency definitions yet.
+    // True while the registry holds a row mediator (an empty list counts as not loaded).
     virtual bool IsLoaded();
     virtual void NotifyViewItemCreated(values::Mediator* pMediator);
     virtual void NotifyViewItemDeleted(values::Mediator* pMediator);
@@ -131,7 +131,8 @@ protected:
     values::Node* CreateFrequencyDef();
     // Selected model rows, ascending, each once (rows whose cells are all empty are left out).
     std::list<int> SelectedRows() const;
-    static void ShowMessage(const QString& sText);
+    // Shows a message; false when this controller was deleted while the box was open.
+    bool ShowMessage(const QString& sText);
 
     FrequencyView* m_pView;
     QPointer<ResortPopupMenu> m_pMenu;

@@ -106,9 +106,7 @@ void ParameterViewCtrl::Load(values::Node* pNode)
 void ParameterViewCtrl::Unload()
 {
     StopObserving();
-    m_bUnloading = true;
     Clear();
-    m_bUnloading = false;
     m_mapViewItems.clear();
     if (m_pDeleteAction)
         m_pDeleteAction->setEnabled(false);
@@ -127,9 +125,7 @@ void ParameterViewCtrl::NotifyCreated(values::Mediator* pMediator)
 void ParameterViewCtrl::NotifyDeleted(values::Mediator* pMediator)
 {
     values::MediatorCtrl::NotifyDeleted(pMediator);
-    // Letting go of the tabs on unload changes nothing in the tree.
-    if (!m_bUnloading)
-        SetbModified(true);
+    SetbModified(true);
 }
 
 void ParameterViewCtrl::NotifyViewItemCreated(values::Mediator* pMediator)

@@ -130,5 +130,4 @@ private:
     void StopObserving();
 
     QPointer<NewChildDialog> m_pNewChildDialog;
-    bool m_bUnloading = false;
 };
