@@ -76,11 +76,62 @@ QString StoreList(const QList<Fenmarro::FrequencyStoreEntry>& listEntries)
     return list.GetXmlString();
 }
 
-Fenmarro::FrequencyStoreEntry StoreEntry(const QString& sComment, double dHz)
+Fenmarro::FrequencyStoreEntry StoreEntry(const QString& sComment, double dHz, double dIfHz = 12500.0,
+                                         Fenmarro::AnalogDemod demod = Fenmarro::DEMOD_FM)
 {
     return Fenmarro::FrequencyStoreEntry(QStringLiteral("F"), sComment,
-                                         Fenmarro::FFMSettings(dHz, 12500.0, Fenmarro::DEMOD_FM));
+                                         Fenmarro::FFMSettings(dHz, dIfHz, demod));
 }
+
+// A list whose new definitions come with parameters of their own (detection, and demodulation
+// when asked), as device types that keep settings per frequency make them.
+const values::ValueDescriptor g_vdOwnParList = values::ValueDescriptor::NodeType("OwnParList", "/OwnParList");
+class OwnParRules : public values::IDynamicRules
+{
+public:
+    static values::IDynamicRules* Of(const values::ValueDescriptor* pDescriptor)
+    {
+        return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(pDescriptor);
+    }
+    void GetCreatableDescriptors(const values::Node* pNode, values::DescriptorList& list) const override
+    {
+        Fds()->GetCreatableDescriptors(pNode, list);
+    }
+    const values::DescriptorList& GetChildDescriptors() const override
+    {
+        return Fds()->GetChildDescriptors();
+    }
+    bool IsAddAllowed(const values::Node* pTarget, const values::ValueDescriptor* pDescriptor) const override
+    {
+        return Fds()->IsAddAllowed(pTarget, pDescriptor);
+    }
+    values::Node* AddNode(values::Node* pTarget, values::Node* pNode, IObserver* pOriginator) override
+    {
+        return Fds()->AddNode(pTarget, pNode, pOriginator);
+    }
+    values::Node* CreateChild(values::Node* pTarget, const values::ValueDescriptor* pDescriptor,
+                              IObserver* pOriginator) override
+    {
+        values::Node* pFd = Fds()->CreateChild(pTarget, pDescriptor, pOriginator);
+        values::Node* pPar = pFd ? Of(&g_vdNodeFd)->CreateChild(pFd, &g_vdNodePar, nullptr) : nullptr;
+        for (const values::ValueDescriptor* pGroup : {&g_vdNodeDet, &g_vdNodeDemod})
+        {
+            if (pPar && (pGroup == &g_vdNodeDet || s_bWithDemodulation))
+                Of(&g_vdNodePar)->CreateChild(pPar, pGroup, nullptr);
+        }
+        return pFd;
+    }
+    bool IsUnique(const values::ValueDescriptor* pDescriptor) const override
+    {
+        return Fds()->IsUnique(pDescriptor);
+    }
+
+    static bool s_bWithDemodulation;
+
+private:
+    static values::IDynamicRules* Fds() { return Of(&g_vdNodeFds); }
+};
+bool OwnParRules::s_bWithDemodulation = false;
 } // namespace
 
 class TstFrequencyPaste : public QObject
@@ -99,6 +150,8 @@ private slots:
     void pasteStoreList();
     void pasteVtXml_data();
     void pasteVtXml();
+    void pasteSetsBandwidths_data();
+    void pasteSetsBandwidths();
     void messageBoxShowsText();
 };
 
@@ -129,16 +182,23 @@ void TstFrequencyPaste::copyPasteBetweenViews()
     QVERIFY(QGuiApplication::clipboard()->text().contains(QLatin1String("<!DOCTYPE Vt>")));
 
     FdsNode target;
-    target.Add(1e6, 1e6, QStringLiteral("Kept"));
+    const QStringList listKept{"K0", "K1", "K2"};
+    for (const QString& sName : listKept)
+        target.Add(1e6, 1e6, sName);
     ShownView targetView(target.Get());
     Messages messages;
+    // The menu opened on row 1 and closed, then opened below the rows: the copies land at row 1.
+    UseContextMenu(targetView.Get(), 1);
     UseContextMenu(targetView.Get(), -1, QStringLiteral("Paste"));
     QCOMPARE(messages.m_listTexts, QStringList());
-    QCOMPARE(target.Names(), QStringList{"Kept"} + names);
-    QCOMPARE(targetView->rowCount(), 1 + names.size());
+    QCOMPARE(target.Names(), listKept + names);
+    QStringList listRows;
+    for (int nRow = 0; nRow < targetView->rowCount(); ++nRow)
+        listRows << targetView->item(nRow, 2)->text();
+    QCOMPARE(listRows, (QStringList{"K0"} + names + QStringList{"K1", "K2"}));
     QCOMPARE(CheckRowsConsistent(targetView.Get(), target.Definitions()), QString());
     // Values travel whole: range stop and suppressed flag included.
-    for (values::Node* pFd : target.Definitions().mid(1))
+    for (values::Node* pFd : target.Definitions().mid(listKept.size()))
     {
         values::Node* pOriginal = source.Definitions().at(listAll.indexOf(Name(pFd)));
         QCOMPARE(Stop(pFd), Stop(pOriginal));
@@ -386,6 +446,63 @@ void TstFrequencyPaste::pasteVtXml()
     QCOMPARE(pasted.listMessages, messages);
     QCOMPARE(pasted.listNames, names);
     QCOMPARE(pasted.sConsistency, QString());
+}
+
+void TstFrequencyPaste::pasteSetsBandwidths_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("demodulationThere");
+    // Per definition: resolution bandwidth, then demodulation bandwidth and mode ("-" none).
+    QTest::addColumn<QStringList>("settings");
+
+    QTest::newRow("list text: closest resolution bandwidth")
+        << Sheet({"145500000\tA\t12500", "433e6\tB\t40000", "1e6\tC\t"}) << false
+        << QStringList{"10000 -", "50000 -", "10000 -"};
+    const QString sStore = StoreList(
+        {StoreEntry("Tower", 118.1e6, 12500.0), StoreEntry("Ship", 14.2e6, 2700.0, Fenmarro::DEMOD_USB)});
+    QTest::newRow("store list: demodulation made")
+        << sStore << false << QStringList{"10000 12000 FM", "2000 2700 USB"};
+    QTest::newRow("store list: demodulation there")
+        << sStore << true << QStringList{"10000 12000 FM", "2000 2700 USB"};
+}
+
+void TstFrequencyPaste::pasteSetsBandwidths()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, demodulationThere);
+    QFETCH(QStringList, settings);
+
+    static OwnParRules* s_pRules = nullptr;
+    if (!s_pRules)
+        DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Add(
+            &g_vdOwnParList, s_pRules = new OwnParRules);
+    OwnParRules::s_bWithDemodulation = demodulationThere;
+    std::unique_ptr<values::Node> pList(new values::Node(QStringLiteral("Own"), &g_vdOwnParList));
+    values::Tree::Instance()->GetRoot()->AddItem(pList.get());
+    {
+        ShownView view(pList.get());
+        Messages messages;
+        QGuiApplication::clipboard()->setText(text);
+        UseContextMenu(view.Get(), -1, QStringLiteral("Paste"));
+        QCOMPARE(messages.m_listTexts, QStringList());
+    }
+    QStringList listSettings;
+    for (values::Node* pFd : pList->GetChildNodes(&g_vdNodeFd))
+    {
+        values::Node* pPar = pFd->GetChildNode(&g_vdNodePar);
+        QString sSetting =
+            QString::number(pPar->GetValue(QStringLiteral("Det/ResolutionBandwidth"))->GetNumber());
+        const std::vector<values::Node*> vecDemods = pPar->GetChildNodes(&g_vdNodeDemod);
+        QVERIFY(vecDemods.size() <= 1);
+        if (vecDemods.empty())
+            sSetting += QStringLiteral(" -");
+        for (values::Node* pDemod : vecDemods)
+            sSetting += QStringLiteral(" %1 %2")
+                            .arg(pDemod->GetValue(QStringLiteral("Bandwidth"))->GetNumber())
+                            .arg(pDemod->GetValue(QStringLiteral("Demodulation"))->GetAsString());
+        listSettings << sSetting;
+    }
+    QCOMPARE(listSettings, settings);
 }
 
 void TstFrequencyPaste::messageBoxShowsText()

@@ -104,6 +104,8 @@ private slots:
     void suppression();
     void paneEditsReachHost_data();
     void paneEditsReachHost();
+    void reloadAndDeletionWhilePaneShown_data();
+    void reloadAndDeletionWhilePaneShown();
 
 private:
     Aliases m_aliases;
@@ -259,6 +261,67 @@ void TstFrequencySplit::paneEditsReachHost()
         StepThreshold(fixture.Pane(), fixture.Fd(0)->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeDet)));
     QVERIFY(host.WasToldModified());
     QVERIFY(fixture.Split()->IsModified());
+}
+
+void TstFrequencySplit::reloadAndDeletionWhilePaneShown_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("paneAfter"); // what the pane shows of the other list's first row
+    QTest::addColumn<int>("rows");
+
+    QTest::newRow("load another list") << "load"
+                                       << "" << 2;
+    QTest::newRow("init with another list") << "init"
+                                            << "IF" << 2;
+    QTest::newRow("unload") << "unload"
+                            << "" << 0;
+    QTest::newRow("list deleted from elsewhere") << "delete"
+                                                 << "" << 0;
+}
+
+void TstFrequencySplit::reloadAndDeletionWhilePaneShown()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, paneAfter);
+    QFETCH(int, rows);
+
+    SplitFixture fixture("Det If Det+If", m_aliases.Map());
+    SplitFixture other("If Det", m_aliases.Map());
+    fixture.Split()->Init(fixture.Fds());
+    QVERIFY(fixture.Show());
+    fixture.ClickCell(1, 0);
+    QPointer<ParameterView> pPane = fixture.Pane();
+    QVERIFY(pPane);
+
+    if (step == QLatin1String("load"))
+        fixture.Split()->Load(other.Fds());
+    else if (step == QLatin1String("init"))
+        fixture.Split()->Init(other.Fds());
+    else if (step == QLatin1String("unload"))
+        fixture.Split()->Unload();
+    else
+        fixture.Fds()->GetParentNode()->DeleteItem(fixture.Fds());
+
+    // The old row is no longer current and its parameters are gone.
+    QVERIFY(!pPane);
+    QCOMPARE(fixture.PaneShows(other.Fd(0)), paneAfter);
+    QVERIFY(!fixture.Split()->GetCtrl()->GetCurrentItem() || !paneAfter.isEmpty());
+    QCOMPARE(fixture.Table()->rowCount(), rows);
+    QCOMPARE(fixture.Split()->IsLoaded(), rows > 0);
+    if (step != QLatin1String("delete"))
+    {
+        // The first list's definitions change under another editor: nothing here hears of it.
+        SetSuppressed(fixture.Fd(1), true);
+        SetSuppressed(fixture.Fd(1), false);
+        QCOMPARE(fixture.PaneShows(other.Fd(0)), paneAfter);
+    }
+    if (rows == 0)
+        return;
+    // The rows of the other list show their own parameters.
+    fixture.ClickCell(1, 0);
+    QCOMPARE(fixture.PaneShows(other.Fd(1)), QStringLiteral("Detection"));
+    fixture.ClickCell(0, 2);
+    QCOMPARE(fixture.PaneShows(other.Fd(0)), QStringLiteral("IF"));
 }
 
 QTEST_MAIN(TstFrequencySplit)

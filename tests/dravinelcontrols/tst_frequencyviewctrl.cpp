@@ -137,6 +137,8 @@ void TstFrequencyViewCtrl::shortcutsCreateDefinitions()
     for (int n = 0; n < existing; ++n)
         QCOMPARE(view->item(n, 2)->text(), QStringLiteral("R%1").arg(n));
     QCOMPARE(view->item(existing + 1, 0)->text(), MHz(Start(listFds.last())));
+    // The row above the newest stays selected: each new row moves the insertion row up once.
+    QCOMPARE(SelectedRows(view.Get()), std::set<int>{existing});
 
     // Another view's shortcut does not reach this one.
     FdsNode other;
@@ -178,27 +180,36 @@ void TstFrequencyViewCtrl::clickSelectsWholeRow()
 void TstFrequencyViewCtrl::deleteRows_data()
 {
     QTest::addColumn<QList<int>>("rows");
+    QTest::addColumn<int>("menuRow");    // the row right-clicked for the menu
     QTest::addColumn<int>("sortColumn"); // header clicked first; -1 none
     QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<int>("selected"); // the row selected afterwards; -1 none
 
     const QStringList listAll{"D0", "D1", "D2", "D3", "D4", "D5", "D6", "D7", "D8", "D9"};
     QStringList listWithout25 = listAll;
     listWithout25.removeAll("D2");
     listWithout25.removeAll("D5");
-    QTest::newRow("rows 2 and 5") << QList<int>{2, 5} << -1 << listWithout25;
-    QTest::newRow("first") << QList<int>{0} << -1 << QStringList(listAll.mid(1));
-    QTest::newRow("last") << QList<int>{9} << -1 << QStringList(listAll.mid(0, 9));
-    QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << -1 << QStringList();
+    QStringList listWithout5 = listAll;
+    listWithout5.removeAll("D5");
+    // Each deleted row moves the insertion row up twice: once as the list changes, once more
+    // for the deletion itself.
+    QTest::newRow("row 5 of 10") << QList<int>{5} << 5 << -1 << listWithout5 << 3;
+    QTest::newRow("rows 2 and 5") << QList<int>{2, 5} << 5 << -1 << listWithout25 << 1;
+    QTest::newRow("first") << QList<int>{0} << 0 << -1 << QStringList(listAll.mid(1)) << -1;
+    QTest::newRow("last") << QList<int>{9} << 9 << -1 << QStringList(listAll.mid(0, 9)) << 7;
+    QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 0 << -1 << QStringList() << -1;
     // Sorted by name twice (descending): model rows 0 and 1 now show D9 and D8.
     QTest::newRow("rows 0 and 1 sorted descending")
-        << QList<int>{0, 1} << 2 << QStringList(listAll.mid(0, 8));
+        << QList<int>{0, 1} << 0 << 2 << QStringList(listAll.mid(0, 8)) << -1;
 }
 
 void TstFrequencyViewCtrl::deleteRows()
 {
     QFETCH(QList<int>, rows);
+    QFETCH(int, menuRow);
     QFETCH(int, sortColumn);
     QFETCH(QStringList, remaining);
+    QFETCH(int, selected);
 
     FdsNode fds;
     AddTen(fds);
@@ -216,9 +227,10 @@ void TstFrequencyViewCtrl::deleteRows()
     for (int nRow : rows)
         view->SelectRow(nRow, true);
 
-    UseContextMenu(view.Get(), rows.first(), QStringLiteral("&Delete Frequency"));
+    UseContextMenu(view.Get(), menuRow, QStringLiteral("&Delete Frequency"));
     QCOMPARE(fds.Names(), remaining);
     QCOMPARE(view->rowCount(), remaining.size());
+    QCOMPARE(SelectedRows(view.Get()), selected < 0 ? std::set<int>() : std::set<int>{selected});
     QCOMPARE(CheckRowsConsistent(view.Get(), fds.Definitions()), QString());
     QVERIFY(view->IsModified());
     QVERIFY(recorder.m_nCalls > 0);
