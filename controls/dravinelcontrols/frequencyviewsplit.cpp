@@ -25,86 +25,23 @@ FrequencyViewSplit::FrequencyViewSplit(QWidget* pParent, QString sName) : QSplit
 
 FrequencyViewSplit::~FrequencyViewSplit()
 {
+    // The parameter editor goes while the controller that made it is whole.
     if (m_pCtrl)
-    {
-        // The parameter editor goes while the controller that made it is whole.
         m_pCtrl->DeleteParameter();
-        delete m_pCtrl;
-        m_pCtrl = nullptr;
-    }
+    DeleteCtrl();
 }
 
-void FrequencyViewSplit::Init(values::Node* pNode)
+FrequencyViewSplitCtrl* FrequencyViewSplit::MakeCtrl()
 {
-    if (!m_pCtrl)
-    {
-        m_pCtrl = new FrequencyViewSplitCtrl(this);
-        m_pCtrl->SetAliasMap(GetAliasMap());
-        m_pCtrl->SetFrequencyView(m_pFrequencyView);
-        m_pFrequencyView->SetCtrl(m_pCtrl);
-        m_pFrequencyView->Init(nullptr);
-        if (m_pModifyObserver)
-            m_pCtrl->SetObserver(m_pModifyObserver);
-    }
-    m_pCtrl->Init(pNode);
-}
-
-void FrequencyViewSplit::Load(values::Node* pNode)
-{
-    // A host that loads without initialising first still gets a working editor.
-    if (!m_pCtrl)
-        Init(pNode);
-    else
-        m_pCtrl->Load(pNode);
-}
-
-void FrequencyViewSplit::Unload()
-{
-    if (m_pCtrl)
-        m_pCtrl->Unload();
-}
-
-bool FrequencyViewSplit::IsLoaded()
-{
-    return m_pCtrl && m_pCtrl->IsLoaded();
-}
-
-bool FrequencyViewSplit::IsModified()
-{
-    return m_pCtrl ? m_pCtrl->IsModified() : m_bModified;
-}
-
-void FrequencyViewSplit::SetbModified(bool bModified)
-{
-    if (m_pCtrl)
-        m_pCtrl->SetbModified(bModified);
-    else
-        values::KVModifier::SetbModified(bModified);
-}
-
-void FrequencyViewSplit::SetObserver(values::IModifyObserver* pObserver)
-{
-    // Kept as well, for a controller made later.
-    m_pModifyObserver = pObserver;
-    if (m_pCtrl)
-        m_pCtrl->SetObserver(pObserver);
-}
-
-std::list<MenuCommand> FrequencyViewSplit::GetMenuCommandList()
-{
-    return m_pCtrl ? m_pCtrl->GetMenuCommandList() : m_listMenuCommands;
-}
-
-void FrequencyViewSplit::OnCommand(unsigned int nCommand)
-{
-    if (m_pCtrl)
-        m_pCtrl->OnCommand(nCommand);
+    auto* pCtrl = new FrequencyViewSplitCtrl(this);
+    pCtrl->SetFrequencyView(m_pFrequencyView);
+    m_pFrequencyView->SetCtrl(pCtrl);
+    m_pFrequencyView->Init(nullptr);
+    return pCtrl;
 }
 
 void FrequencyViewSplit::SetAliasMap(IAliasMap* pAliasMap)
 {
-    AliasMapClient::SetAliasMap(pAliasMap);
+    TreeEditForwarder<FrequencyViewSplitCtrl>::SetAliasMap(pAliasMap);
     m_pFrequencyView->SetAliasMap(pAliasMap);
-    if (m_pCtrl)
-        m_pCtrl->SetAliasMap(pAliasMap);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tolveth/itreeedit.h"
+#include "dravinelcontrols/parameterviewctrl.h"
+#include "tolveth/treeeditforwarder.h"
 
 #include <QTabWidget>
 
-class ParameterViewCtrl;
 class QPoint;
 
 // The parameter editor: a tab widget that shows a parameter set (a node of type
@@ -12,7 +12,7 @@ class QPoint;
 // group's form. The view builds the widget, forwards the editor interfaces to its controller
 // (created on the first Init and owned) and turns right clicks on its tab bar into a
 // context-menu request; every decision about tabs and commands is the controller's.
-class ParameterView : public QTabWidget, public ITreeEdit
+class ParameterView : public QTabWidget, public TreeEditForwarder<ParameterViewCtrl>
 {
     Q_OBJECT
 
@@ -22,26 +22,8 @@ public:
     ParameterView(QWidget* pParent, const QString& sName);
     ~ParameterView() override;
 
-    // ITreeView
-    void Init(values::Node* pNode) override;
-    void Load(values::Node* pNode) override;
-    void Unload() override;
-    bool IsLoaded() override;
-
-    // IEditor
-    bool IsModified() override;
-    void SetbModified(bool bModified) override;
-    void SetObserver(values::IModifyObserver* pObserver) override;
-    std::list<MenuCommand> GetMenuCommandList() override;
-    void OnCommand(unsigned int nCommand) override;
-
-    // AliasMapClient: also handed to an existing controller.
-    void SetAliasMap(IAliasMap* pAliasMap) override;
-
     values::Node* GetParentNode() const { return m_pParentNode; }
     void SetParentNode(values::Node* pNode) { m_pParentNode = pNode; }
-
-    ParameterViewCtrl* GetCtrl() const { return m_pCtrl; }
 
     bool eventFilter(QObject* pObject, QEvent* pEvent) override;
 
@@ -49,11 +31,8 @@ signals:
     void signalContextMenuRequested(const QPoint& globalPos);
 
 protected:
-    // Takes a freshly made controller (derived views make their own kind in Init): hands it
-    // the alias map and whatever observer and modified flag the view was given before.
-    void AdoptCtrl(ParameterViewCtrl* pCtrl);
-
-    ParameterViewCtrl* m_pCtrl = nullptr;
+    // Derived views make their own kind of controller.
+    ParameterViewCtrl* MakeCtrl() override;
 
 private:
     values::Node* m_pParentNode = nullptr;

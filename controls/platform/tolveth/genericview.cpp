@@ -28,71 +28,10 @@ GenericView::GenericView(QWidget* pParent, QString sName) : QWidget(pParent)
 GenericView::~GenericView()
 {
     // The rows own widgets that are children of this view: let them go while it is whole.
-    delete m_pCtrl;
-    m_pCtrl = nullptr;
+    DeleteCtrl();
 }
 
-void GenericView::Init(values::Node* pNode)
+GenericViewCtrl* GenericView::MakeCtrl()
 {
-    if (!m_pCtrl)
-        m_pCtrl = new GenericViewCtrl(this);
-    m_pCtrl->Init(pNode);
-}
-
-void GenericView::Load(values::Node* pNode)
-{
-    if (!m_pCtrl)
-        Init(pNode);
-    else
-        m_pCtrl->Load(pNode);
-}
-
-void GenericView::Unload()
-{
-    if (m_pCtrl)
-        m_pCtrl->Unload();
-}
-
-bool GenericView::IsLoaded()
-{
-    return m_pCtrl && m_pCtrl->IsLoaded();
-}
-
-bool GenericView::IsModified()
-{
-    return m_pCtrl ? m_pCtrl->IsModified() : m_bModified;
-}
-
-void GenericView::SetbModified(bool bModified)
-{
-    m_bModified = bModified;
-    if (m_pCtrl)
-        m_pCtrl->SetbModified(bModified);
-    else if (m_pModifyObserver)
-        m_pModifyObserver->NotifyModified(bModified);
-}
-
-void GenericView::SetObserver(values::IModifyObserver* pObserver)
-{
-    m_pModifyObserver = pObserver;
-    if (m_pCtrl)
-        m_pCtrl->SetObserver(pObserver);
-}
-
-std::list<MenuCommand> GenericView::GetMenuCommandList()
-{
-    return m_pCtrl ? m_pCtrl->GetMenuCommandList() : std::list<MenuCommand>();
-}
-
-void GenericView::OnCommand(unsigned int nCommand)
-{
-    if (m_pCtrl)
-        m_pCtrl->OnCommand(nCommand);
-}
-
-void GenericView::SetAliasMap(IAliasMap* pAliasMap)
-{
-    AliasMapClient::SetAliasMap(pAliasMap);
-    if (m_pCtrl)
-        m_pCtrl->SetAliasMap(pAliasMap);
+    return new GenericViewCtrl(this);
 }
