@@ -1,5 +1,6 @@
 #include "dravinelcontrols/frequencylistorder.h"
 
+#include "dravinelcontrols/frequencyviewitem.h"
 #include "dravineldefinition/names.h"
 #include "oskevo/node.h"
 #include "zorvanappstartup/cfgcenter.h"
@@ -8,6 +9,7 @@
 #include <QProgressDialog>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 #include <unordered_set>
 
 using DravinelDefinition::C::g_sFd;
@@ -142,4 +144,25 @@ void FrequencyListOrder::Rename(values::TreeItem* pItem, const QString& sName)
         pItem->SetName(sName, nullptr, false))
         return;
     pItem->SetName(sName, nullptr, true);
+}
+
+void FrequencyListOrder::SortLastFirst(const values::Node* pList, std::vector<FrequencyViewItem*>& vecItems)
+{
+    std::unordered_map<const values::TreeItem*, int> mapPlaces;
+    const std::vector<values::TreeItem*>& vecChildren = pList->GetTreeItems();
+    mapPlaces.reserve(vecChildren.size());
+    for (size_t i = 0; i < vecChildren.size(); ++i)
+        mapPlaces.emplace(vecChildren[i], int(i));
+    std::vector<std::pair<int, FrequencyViewItem*>> vecPlaces;
+    vecPlaces.reserve(vecItems.size());
+    for (FrequencyViewItem* pItem : vecItems)
+    {
+        auto it = mapPlaces.find(pItem->GetTreeItem());
+        vecPlaces.emplace_back(it == mapPlaces.end() ? -1 : it->second, pItem);
+    }
+    std::stable_sort(vecPlaces.begin(), vecPlaces.end(),
+                     [](const std::pair<int, FrequencyViewItem*>& a,
+                        const std::pair<int, FrequencyViewItem*>& b) { return a.first > b.first; });
+    for (size_t i = 0; i < vecPlaces.size(); ++i)
+        vecItems[i] = vecPlaces[i].second;
 }

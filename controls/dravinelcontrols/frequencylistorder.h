@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+class FrequencyViewItem;
+
 namespace values
 {
 class Node;
@@ -20,6 +22,10 @@ class FrequencyListOrder
 {
 public:
     static void Apply(values::Node* pList, const std::vector<values::Node*>& vecShown);
+    // Sorts row mediators by the place of their definitions among the list's children, the
+    // last child first (rows whose definition is not a child last), so that deleting them in
+    // that order moves no other child.
+    static void SortLastFirst(const values::Node* pList, std::vector<FrequencyViewItem*>& vecItems);
 
 private:
     static void Reorder(values::Node* pList, const std::vector<values::Node*>& vecShown);

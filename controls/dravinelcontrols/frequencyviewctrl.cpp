@@ -77,7 +77,6 @@ const size_t s_nFewRows = 16;
 
 FrequencyViewCtrl::FrequencyViewCtrl(FrequencyView* pView)
     : QItemDelegate(nullptr), m_pView(pView), m_pNode(nullptr), m_nInsertionRow(0), m_nPendingInsertions(0),
-      m_pDeleteAction(nullptr), m_pCopyAction(nullptr), m_pCutAction(nullptr), m_pPasteAction(nullptr),
       m_pClipboard(QGuiApplication::clipboard()), m_pViewAlive(pView)
 {
 }
@@ -276,16 +275,16 @@ void FrequencyViewCtrl::AddMenu()
         pAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         m_pView->addAction(pAction);
     }
-    m_pDeleteAction = m_pMenu->insertItem(tr("&Delete Frequency"), this, SLOT(SlotDelete()));
-    if (m_pDeleteAction)
-        m_pDeleteAction->setEnabled(false);
+    m_actions.m_pDeleteAction = m_pMenu->insertItem(tr("&Delete Frequency"), this, SLOT(SlotDelete()));
+    if (m_actions.m_pDeleteAction)
+        m_actions.m_pDeleteAction->setEnabled(false);
     m_pMenu->insertItem(tr("Keep Order"), this, SLOT(SlotReOrderTreeItems()));
     m_pMenu->insertSeparator();
-    m_pCutAction = m_pMenu->insertItem(tr("Cut"), this, SLOT(SlotCut()));
-    m_pCopyAction = m_pMenu->insertItem(tr("Copy"), this, SLOT(SlotCopy()));
-    m_pPasteAction = m_pMenu->insertItem(tr("Paste"), this, SLOT(SlotPaste()));
-    if (m_pPasteAction)
-        m_pPasteAction->setEnabled(false);
+    m_actions.m_pCutAction = m_pMenu->insertItem(tr("Cut"), this, SLOT(SlotCut()));
+    m_actions.m_pCopyAction = m_pMenu->insertItem(tr("Copy"), this, SLOT(SlotCopy()));
+    m_actions.m_pPasteAction = m_pMenu->insertItem(tr("Paste"), this, SLOT(SlotPaste()));
+    if (m_actions.m_pPasteAction)
+        m_actions.m_pPasteAction->setEnabled(false);
 }
 
 void FrequencyViewCtrl::UpdateViewItemList()
@@ -360,8 +359,8 @@ void FrequencyViewCtrl::UpdateViewItemList()
     m_nInsertionRow = std::max(m_nInsertionRow - 1, 0);
     m_pView->clearSelection();
     m_pView->SelectRow(m_nInsertionRow, true);
-    if (m_pView->rowCount() == 0 && m_pDeleteAction)
-        m_pDeleteAction->setEnabled(false);
+    if (m_pView->rowCount() == 0 && m_actions.m_pDeleteAction)
+        m_actions.m_pDeleteAction->setEnabled(false);
 }
 
 values::Node* FrequencyViewCtrl::CreateFrequencyDef()
@@ -521,8 +520,7 @@ void FrequencyViewCtrl::DeleteParameter()
 
 void FrequencyViewCtrl::SlotEnable()
 {
-    if (m_pPasteAction)
-        m_pPasteAction->setEnabled(m_pClipboard && !m_pClipboard->text().isEmpty());
+    m_actions.EnablePaste(m_pClipboard);
 }
 
 void FrequencyViewCtrl::SlotCurrentCellChanged(int nRow, int /*nCol*/, int /*nPreviousRow*/,
@@ -550,12 +548,7 @@ void FrequencyViewCtrl::SlotContextMenuRequested(const QPoint& pos)
     const int nRow = m_pView->rowAt(pos.y());
     if (nRow >= 0)
         m_nInsertionRow = nRow;
-    const bool bRows = m_pView->rowCount() > 0;
-    for (QAction* pAction : {m_pDeleteAction, m_pCutAction, m_pCopyAction})
-    {
-        if (pAction)
-            pAction->setEnabled(bRows);
-    }
+    m_actions.EnableForContent(m_pView->rowCount() > 0);
     SlotEnable();
     if (m_pMenu)
         m_pMenu->exec(m_pView->viewport()->mapToGlobal(pos));
@@ -616,28 +609,14 @@ void FrequencyViewCtrl::SlotDelete()
         }
         // Many definitions go from the last child on, so the list closes up behind them without
         // moving the others. A mediator without row only deletes its definition (and so ends).
-        if (m_pNode && vecRows.size() > s_nFewRows)
-        {
-            std::unordered_map<values::TreeItem*, int> mapPlaces;
-            const std::vector<values::TreeItem*>& vecChildren = m_pNode->GetTreeItems();
-            for (size_t i = 0; i < vecChildren.size(); ++i)
-                mapPlaces.emplace(vecChildren[i], int(i));
-            auto Place = [&](const std::pair<int, FrequencyViewItem*>& row)
-            {
-                auto it = mapPlaces.find(row.second->GetTreeItem());
-                return it == mapPlaces.end() ? -1 : it->second;
-            };
-            std::vector<std::pair<int, FrequencyViewItem*>> vecPlaces;
-            vecPlaces.reserve(vecRows.size());
-            for (const auto& row : vecRows)
-                vecPlaces.emplace_back(Place(row), row.second);
-            std::sort(vecPlaces.begin(), vecPlaces.end(),
-                      [](const std::pair<int, FrequencyViewItem*>& a,
-                         const std::pair<int, FrequencyViewItem*>& b) { return a.first > b.first; });
-            vecRows.swap(vecPlaces);
-        }
+        std::vector<FrequencyViewItem*> vecDoomed;
+        vecDoomed.reserve(vecRows.size());
         for (const auto& row : vecRows)
-            row.second->DeleteTreeItem();
+            vecDoomed.push_back(row.second);
+        if (m_pNode && vecDoomed.size() > s_nFewRows)
+            FrequencyListOrder::SortLastFirst(m_pNode, vecDoomed);
+        for (FrequencyViewItem* pItem : vecDoomed)
+            pItem->DeleteTreeItem();
         m_pView->RemoveRows(vecRowNumbers);
         pTransaction.reset();
         if (!pAlive)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dravinelcontrols/editmenuactions.h"
 #include "kvbase/observable.h"
 #include "oskevo/kvmodifier.h"
 #include "oskevo/mediatorctrl.h"
@@ -143,10 +144,7 @@ protected:
     values::Node* m_pNode;
     int m_nInsertionRow;
     int m_nPendingInsertions;
-    QAction* m_pDeleteAction;
-    QAction* m_pCopyAction;
-    QAction* m_pCutAction;
-    QAction* m_pPasteAction;
+    EditMenuActions m_actions; // delete, cut, copy and paste
     QClipboard* m_pClipboard;
 
 private slots:

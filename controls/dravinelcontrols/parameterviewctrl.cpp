@@ -108,8 +108,8 @@ void ParameterViewCtrl::Unload()
     StopObserving();
     Clear();
     m_mapViewItems.clear();
-    if (m_pDeleteAction)
-        m_pDeleteAction->setEnabled(false);
+    if (m_actions.m_pDeleteAction)
+        m_actions.m_pDeleteAction->setEnabled(false);
 }
 
 bool ParameterViewCtrl::IsLoaded()
@@ -348,8 +348,8 @@ void ParameterViewCtrl::UpdateViewItemList()
     }
     if (!bCurrentSet && pCurrent && m_pView->indexOf(pCurrent) >= 0)
         m_pView->setCurrentWidget(pCurrent);
-    if (m_pView->count() == 0 && m_pDeleteAction)
-        m_pDeleteAction->setEnabled(false);
+    if (m_pView->count() == 0 && m_actions.m_pDeleteAction)
+        m_actions.m_pDeleteAction->setEnabled(false);
 }
 
 void ParameterViewCtrl::AddAttributes()
@@ -363,13 +363,13 @@ void ParameterViewCtrl::AddMenu()
     m_pMenu = new ResortPopupMenu(m_pView, "ParameterViewMenu");
     m_pNewAction =
         m_pMenu->insertItem(tr("New Parameter"), this, SLOT(SlotNew()), QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_pDeleteAction = m_pMenu->insertItem(tr("&Delete"), this, SLOT(SlotDelete()));
+    m_actions.m_pDeleteAction = m_pMenu->insertItem(tr("&Delete"), this, SLOT(SlotDelete()));
     m_pMenu->insertSeparator();
-    m_pCutAction = m_pMenu->insertItem(tr("Cut"), this, SLOT(SlotCut()));
-    m_pCopyAction = m_pMenu->insertItem(tr("Copy"), this, SLOT(SlotCopy()));
-    m_pPasteAction = m_pMenu->insertItem(tr("Paste"), this, SLOT(SlotPaste()));
-    m_pDeleteAction->setEnabled(false);
-    m_pPasteAction->setEnabled(false);
+    m_actions.m_pCutAction = m_pMenu->insertItem(tr("Cut"), this, SLOT(SlotCut()));
+    m_actions.m_pCopyAction = m_pMenu->insertItem(tr("Copy"), this, SLOT(SlotCopy()));
+    m_actions.m_pPasteAction = m_pMenu->insertItem(tr("Paste"), this, SLOT(SlotPaste()));
+    m_actions.m_pDeleteAction->setEnabled(false);
+    m_actions.m_pPasteAction->setEnabled(false);
     // Ctrl+P also works while the keyboard focus is anywhere in the editor.
     if (m_pView)
     {
@@ -387,8 +387,7 @@ void ParameterViewCtrl::AddConnects()
 
 void ParameterViewCtrl::SlotEnable()
 {
-    if (m_pPasteAction)
-        m_pPasteAction->setEnabled(!m_pClipboard->text().isEmpty());
+    m_actions.EnablePaste(m_pClipboard);
 }
 
 void ParameterViewCtrl::SlotContextMenuRequested(const QPoint& pos)
@@ -404,10 +403,7 @@ void ParameterViewCtrl::SlotContextMenuRequested(const QPoint& pos)
         bNew = !listCreatable.empty();
     }
     m_pNewAction->setEnabled(bNew);
-    const bool bTabs = m_pView->count() > 0;
-    m_pDeleteAction->setEnabled(bTabs);
-    m_pCutAction->setEnabled(bTabs);
-    m_pCopyAction->setEnabled(bTabs);
+    m_actions.EnableForContent(m_pView->count() > 0);
     SlotEnable();
     m_pMenu->popup(pos);
 }

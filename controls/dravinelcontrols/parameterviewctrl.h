@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dravinelcontrols/editmenuactions.h"
 #include "kvbase/observable.h"
 #include "oskevo/kvmodifier.h"
 #include "oskevo/mediatorctrl.h"
@@ -112,11 +113,8 @@ protected:
     std::list<MenuCommand> m_listMenuCommands;
     values::Node* m_pNode = nullptr;
     bool m_bSelectNewTab = false;
-    QAction* m_pDeleteAction = nullptr;
+    EditMenuActions m_actions; // delete, cut, copy and paste
     QAction* m_pNewAction = nullptr;
-    QAction* m_pCopyAction = nullptr;
-    QAction* m_pCutAction = nullptr;
-    QAction* m_pPasteAction = nullptr;
     QClipboard* m_pClipboard;
 
 private:
