@@ -29,6 +29,15 @@ using DravinelDefinition::g_vdNodePar;
 
 namespace
 {
+
+// The rules of parameter sets in the current device definition, or null.
+values::IDynamicRules* ParameterSetRules()
+{
+    DravinelDefinition::IDeviceDefinition* pDefinition =
+        DravinelDefinition::DeviceDefinitionCenter::Instance()->GetDeviceDefinition(-1);
+    return pDefinition ? pDefinition->GetRulesMap().Find(&g_vdNodePar) : nullptr;
+}
+
 const char* const s_pszSource = "controls/dravinelcontrols/parameterviewctrl";
 
 void Assert(const char* pszExpression, int nLine)
@@ -293,10 +302,7 @@ void ParameterViewCtrl::PlaceTab(QWidget* pPage, values::Node* pGroup, int nPosi
 
 void ParameterViewCtrl::UpdateViewItemList()
 {
-    values::IDynamicRules* pRules = nullptr;
-    if (DravinelDefinition::IDeviceDefinition* pDefinition =
-            DravinelDefinition::DeviceDefinitionCenter::Instance()->GetDeviceDefinition(-1))
-        pRules = pDefinition->GetRulesMap().Find(&g_vdNodePar);
+    values::IDynamicRules* pRules = ParameterSetRules();
     if (!pRules || !m_pNode)
         return;
 
@@ -410,10 +416,7 @@ void ParameterViewCtrl::SlotContextMenuRequested(const QPoint& pos)
 
 void ParameterViewCtrl::SlotNew()
 {
-    values::IDynamicRules* pRules = nullptr;
-    if (DravinelDefinition::IDeviceDefinition* pDefinition =
-            DravinelDefinition::DeviceDefinitionCenter::Instance()->GetDeviceDefinition(-1))
-        pRules = pDefinition->GetRulesMap().Find(&g_vdNodePar);
+    values::IDynamicRules* pRules = ParameterSetRules();
     if (!pRules || !m_pNode)
         return;
     values::DescriptorList listCreatable;
