@@ -146,3 +146,24 @@ void VCBinding::Release()
         m_pValue->DeleteObserver(this);
     m_pValue = nullptr;
 }
+
+bool VCBinding::TakeEditKey(int nKey, bool bReadOnly, const QString& sText, const QString& sShown)
+{
+    if (!bReadOnly && (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) && !Commit())
+        return true;
+    if (nKey == Qt::Key_Escape && IsBound() && (HasError() || sText != sShown))
+    {
+        ShowValue();
+        return true;
+    }
+    return false;
+}
+
+void VCBinding::CommitOnLeave(bool bReadOnly, const QString& sText, const QString& sShown)
+{
+    if (bReadOnly || !IsBound() || sText == sShown || Commit())
+        return;
+    const QString sHint = GetHint();
+    ShowValue();
+    ShowHint(sHint);
+}

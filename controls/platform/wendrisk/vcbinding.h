@@ -52,6 +52,16 @@ protected:
     // Checks a number the operator typed against the descriptor's range and kind (whole numbers
     // for integer values); a refusal is shown as hint. Answers whether it may be written.
     bool CheckNumber(double dNumber);
+    // Shared by the editors whose text is taken on Return and on leaving: Return and Enter commit
+    // (a refused text stays to be corrected, and the key goes no further, so a dialog does not
+    // close over it); Escape puts the value back over an edit or a refused text. Answers
+    // whether the key was taken.
+    bool TakeEditKey(int nKey, bool bReadOnly, const QString& sText, const QString& sShown);
+    // Leaving commits an edit; a text the editor cannot keep gives way to the value, and the
+    // reason stays shown.
+    void CommitOnLeave(bool bReadOnly, const QString& sText, const QString& sShown);
+    // Writes the edited text; false when refused. Editors that use the two above replace it.
+    virtual bool Commit() { return true; }
     void ShowHint(const QString& sHint) { m_hint.Show(sHint); }
     void ClearHint() { m_hint.Clear(); }
     QWidget* GetWidget() const { return m_pWidget; }

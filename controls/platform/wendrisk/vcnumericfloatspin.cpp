@@ -183,16 +183,8 @@ void VCNumericFloatSpin::ShowValue()
 
 void VCNumericFloatSpin::keyPressEvent(QKeyEvent* pEvent)
 {
-    const int nKey = pEvent->key();
-    if (!isReadOnly() && (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) && !Commit())
+    if (TakeEditKey(pEvent->key(), isReadOnly(), lineEdit()->text(), m_sShown))
     {
-        // The refused text stays to be corrected, and a dialog does not close over it.
-        pEvent->accept();
-        return;
-    }
-    if (nKey == Qt::Key_Escape && IsBound() && (HasError() || lineEdit()->text() != m_sShown))
-    {
-        ShowValue();
         pEvent->accept();
         return;
     }
@@ -201,12 +193,6 @@ void VCNumericFloatSpin::keyPressEvent(QKeyEvent* pEvent)
 
 void VCNumericFloatSpin::focusOutEvent(QFocusEvent* pEvent)
 {
-    if (!isReadOnly() && IsBound() && lineEdit()->text() != m_sShown && !Commit())
-    {
-        // A spin box cannot keep text it does not take: show the value, keep the reason.
-        const QString sHint = GetHint();
-        ShowValue();
-        ShowHint(sHint);
-    }
+    CommitOnLeave(isReadOnly(), lineEdit()->text(), m_sShown);
     QDoubleSpinBox::focusOutEvent(pEvent);
 }

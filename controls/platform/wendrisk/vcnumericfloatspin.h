@@ -34,7 +34,7 @@ public:
     int additionalPrecision() const { return m_nAdditionalPrecision; }
 
     // Takes the current text now, as Return does. Answers whether the value took it.
-    bool Commit();
+    bool Commit() override;
 
     QValidator::State validate(QString& sText, int& nPos) const override;
     double valueFromText(const QString& sText) const override;

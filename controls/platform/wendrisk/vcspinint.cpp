@@ -145,15 +145,8 @@ void VCSpinInt::ShowValue()
 
 void VCSpinInt::keyPressEvent(QKeyEvent* pEvent)
 {
-    const int nKey = pEvent->key();
-    if (!isReadOnly() && (nKey == Qt::Key_Return || nKey == Qt::Key_Enter) && !Commit())
+    if (TakeEditKey(pEvent->key(), isReadOnly(), lineEdit()->text(), m_sShown))
     {
-        pEvent->accept();
-        return;
-    }
-    if (nKey == Qt::Key_Escape && IsBound() && (HasError() || lineEdit()->text() != m_sShown))
-    {
-        ShowValue();
         pEvent->accept();
         return;
     }
@@ -162,11 +155,6 @@ void VCSpinInt::keyPressEvent(QKeyEvent* pEvent)
 
 void VCSpinInt::focusOutEvent(QFocusEvent* pEvent)
 {
-    if (!isReadOnly() && IsBound() && lineEdit()->text() != m_sShown && !Commit())
-    {
-        const QString sHint = GetHint();
-        ShowValue();
-        ShowHint(sHint);
-    }
+    CommitOnLeave(isReadOnly(), lineEdit()->text(), m_sShown);
     QSpinBox::focusOutEvent(pEvent);
 }

@@ -25,7 +25,7 @@ public:
     bool SetValueInt_ValuePath(const QString& sPath);
     values::ValueBase* GetValueInt() const { return GetBoundValue(); }
 
-    bool Commit();
+    bool Commit() override;
 
     QValidator::State validate(QString& sText, int& nPos) const override;
     int valueFromText(const QString& sText) const override;
