@@ -167,3 +167,26 @@ void VCBinding::CommitOnLeave(bool bReadOnly, const QString& sText, const QStrin
     ShowValue();
     ShowHint(sHint);
 }
+
+void VCBinding::BindNumeric(values::ValueBase* pValue)
+{
+    if (pValue && !pValue->IsNumeric())
+    {
+        Bind(nullptr);
+        ShowHint(Tr("%1 is not a number value.").arg(pValue->GetName()));
+        return;
+    }
+    Bind(pValue);
+}
+
+bool VCBinding::BindNumericPath(const QString& sPath)
+{
+    if (!BindPath(sPath))
+        return false;
+    if (!GetBoundValue()->IsNumeric())
+    {
+        BindNumeric(GetBoundValue());
+        return false;
+    }
+    return true;
+}

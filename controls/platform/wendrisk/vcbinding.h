@@ -38,6 +38,10 @@ protected:
     // Binds the value at the absolute path of the process-wide tree; a path that names no value
     // leaves the editor unbound and disabled, with a hint saying so. Answers whether bound.
     bool BindPath(const QString& sPath);
+    // The same for editors of numbers: a value of another kind leaves the editor unbound, with
+    // a hint saying so.
+    void BindNumeric(values::ValueBase* pValue);
+    bool BindNumericPath(const QString& sPath);
 
     // Puts the bound value into the widget (only called while bound).
     virtual void ShowValue() = 0;

@@ -27,25 +27,12 @@ VCNumericFloatSpin::~VCNumericFloatSpin() = default;
 
 void VCNumericFloatSpin::SetNumericValue(values::ValueBase* pValue)
 {
-    if (pValue && !pValue->IsNumeric())
-    {
-        Bind(nullptr);
-        ShowHint(tr("%1 is not a number value.").arg(pValue->GetName()));
-        return;
-    }
-    Bind(pValue);
+    BindNumeric(pValue);
 }
 
 bool VCNumericFloatSpin::SetNumeric_ValuePath(const QString& sPath)
 {
-    if (!BindPath(sPath))
-        return false;
-    if (!GetBoundValue()->IsNumeric())
-    {
-        SetNumericValue(GetBoundValue());
-        return false;
-    }
-    return true;
+    return BindNumericPath(sPath);
 }
 
 void VCNumericFloatSpin::setAdditionalPrecision(int nDigits)

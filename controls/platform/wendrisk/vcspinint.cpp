@@ -21,25 +21,12 @@ VCSpinInt::~VCSpinInt() = default;
 
 void VCSpinInt::SetValueInt(values::ValueBase* pValue)
 {
-    if (pValue && !pValue->IsNumeric())
-    {
-        Bind(nullptr);
-        ShowHint(tr("%1 is not a number value.").arg(pValue->GetName()));
-        return;
-    }
-    Bind(pValue);
+    BindNumeric(pValue);
 }
 
 bool VCSpinInt::SetValueInt_ValuePath(const QString& sPath)
 {
-    if (!BindPath(sPath))
-        return false;
-    if (!GetBoundValue()->IsNumeric())
-    {
-        SetValueInt(GetBoundValue());
-        return false;
-    }
-    return true;
+    return BindNumericPath(sPath);
 }
 
 void VCSpinInt::Configure()
