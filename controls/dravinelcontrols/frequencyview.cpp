@@ -68,9 +68,14 @@ void FrequencyView::Init(values::Node* pNode)
 {
     if (m_pCtrl)
         return;
-    m_pCtrl = new FrequencyViewCtrl(this);
+    m_pCtrl = MakeCtrl();
     m_pCtrl->SetAliasMap(GetAliasMap());
     m_pCtrl->Init(pNode);
+}
+
+FrequencyViewCtrl* FrequencyView::MakeCtrl()
+{
+    return new FrequencyViewCtrl(this);
 }
 
 void FrequencyView::Load(values::Node* pNode)

@@ -111,6 +111,8 @@ public:
     };
 
 protected:
+    // The controller the first Init makes; the scenario tables make their own kind.
+    virtual FrequencyViewCtrl* MakeCtrl();
     // Table's even spread, then name and flag columns share their width 2 : 1.
     void resizeEvent(QResizeEvent* pEvent) override;
 
