@@ -235,15 +235,12 @@ private slots:
         const int save = TreePanel::ANSWER_SAVE, discard = TreePanel::ANSWER_DISCARD;
         const int cancel = TreePanel::ANSWER_CANCEL;
         QTest::newRow("close, cancel") << "close" << cancel << true << false << false;
-        QTest::newRow("close, discard") << "close" << discard << true << true << false;
         QTest::newRow("close, save") << "close" << save << true << true << true;
         QTest::newRow("close, save unnamed, name cancelled") << "close" << save << false << false << false;
-        QTest::newRow("new, cancel") << "new" << cancel << true << false << false;
         QTest::newRow("new, discard") << "new" << discard << true << true << false;
         QTest::newRow("open, cancel") << "open" << cancel << true << false << false;
         QTest::newRow("open, save") << "open" << save << true << true << true;
         QTest::newRow("window close, cancel") << "window" << cancel << true << false << false;
-        QTest::newRow("window close, discard") << "window" << discard << true << true << false;
         QTest::newRow("close, real box, discard") << "close real" << discard << true << true << false;
         QTest::newRow("close, real box, cancel") << "close real" << cancel << true << false << false;
     }
