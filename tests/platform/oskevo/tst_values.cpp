@@ -172,28 +172,35 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("error"); // a part of the reason given
         Row("int", "int", "42", true, "42", "");
+        Row("int same, other spelling", "int", "+5", true, "5", "");
         Row("int below the minimum", "int", "-11", false, "5", "minimum");
         Row("int above the maximum", "int", "101", false, "5", "maximum");
+        Row("int empty", "int", "", false, "5", "needed");
         Row("int fraction", "int", "2.5", false, "5", "whole");
         Row("int overflow", "int", "99999999999", false, "5", "too large");
         Row("double", "double", "145.5e6", true, "145500000", "");
+        Row("double same, other spelling", "double", "1e8", true, "100000000", "");
         Row("double below the minimum", "double", "8999.999", false, "100000000", "minimum");
         Row("double infinity", "double", "inf", false, "100000000", "");
+        Row("double overflowing text", "double", "1e400", false, "100000000", "");
         Row("double comma", "double", "1,5", false, "100000000", "not a number");
         Row("string any text", "string", " \tÄ\n𝄞 ", true, " \tÄ\n𝄞 ", "");
+        Row("string same", "string", "unnamed", true, "unnamed", "");
         Row("bool OFF", "bool", "OFF", true, "false", "");
         Row("bool same", "bool", "yes", true, "true", "");
         Row("bool maybe", "bool", "maybe", false, "true", "truth value");
         Row("selection by name", "selection", "USB", true, "USB", "");
         Row("selection by key", "selection", "#40", true, "LSB", "");
+        Row("selection same by key", "selection", "#20", true, "FM", "");
         Row("selection unknown key", "selection", "#41", false, "FM", "key 41");
         Row("selection names are exact", "selection", "usb", false, "FM", "usb");
         // "n:" first: set as a number.
-        Row("number: int whole", "int", "n:12", true, "12", "");
+        Row("number: int nan", "int", "n:nan", false, "5", "");
         Row("number: int fraction", "int", "n:12.5", false, "5", "");
-        Row("number: double infinite", "double", "n:inf", false, "100000000", "");
+        Row("number: double", "double", "n:1e9", true, "1000000000", "");
         Row("number: selection picks the closest", "selection", "n:3.5", true, "USB", "");
         Row("number: selection tie takes the first", "selection", "n:1.5", true, "AM", "");
+        Row("number: selection nan", "selection", "n:nan", false, "FM", "");
         Row("number: a string holds none", "string", "n:1", false, "unnamed", "");
     }
     void setAsString()

@@ -330,40 +330,61 @@ private slots:
         const QString e = QStringLiteral("<Value name=\"s\" kind=\"selection\" current=\"0\">%1</Value>");
         Row("empty text", QString(), "root element is missing", 0);
         Row("doctype missing", "<?xml version=\"1.0\"?>\n<Vt format=\"1\"/>", "<!DOCTYPE Vt> is missing", 2);
+        Row("doctype of another kind", "<!DOCTYPE html><html/>", "document type is \"html\"", 1);
         Row("root of another kind", "<!DOCTYPE Vt>\n<html/>", "root element is <html>", 2);
         Row("entity bomb", sLaughs, "declarations in the document type are not allowed", 8);
         Row("external doctype", "<!DOCTYPE Vt SYSTEM \"x\"><Vt format=\"1\"/>",
             "external document types are not allowed", 1);
+        Row("undeclared entity", Doc("<Node name=\"&nbsp;\"/>"), "not declared", 4);
         Row("same attribute twice", Doc("<Node name=\"a\" name=\"b\"/>"), "malformed XML", 4);
         Row("second root", Doc(QString()) + "<Vt format=\"1\"/>", "Extra content", 0);
+        Row("second root", Doc(QString()) + "<Vt format=\"1\"/>", "Extra content", 0);
+        Row("format missing", "<!DOCTYPE Vt><Vt/>", "\"format\" is missing", 1);
         Row("format of the future", "<!DOCTYPE Vt><Vt format=\"2\"/>", "unknown format \"2\"", 1);
         Row("unknown element", Doc("<Node name=\"a\">\n<F/></Node>"), "unexpected element <F>", 5);
         Row("unknown attribute", Doc("<Node name=\"a\" c=\"r\"/>"), "unexpected attribute \"c\"", 4);
+        Row("namespace", Doc("<Node xmlns=\"x\" name=\"a\"/>"), "unexpected attribute \"xmlns\"", 4);
         Row("text in a node", Doc("<Node name=\"a\">hello</Node>"), "unexpected text \"hello\"", 4);
         Row("name missing", Doc("<Node type=\"XmlGroup\"/>"), "\"name\" is missing", 4);
+        Row("name given twice", Doc("<Node name=\"a\" nameUtf16=\"0061\"/>"), "both", 4);
         Row("utf16 of odd length", Doc("<Node nameUtf16=\"006\"/>"), "hexadecimal", 4);
         Row("unknown node descriptor", Doc("<Node name=\"a\" type=\"No\"/>"), "unknown descriptor \"No\"", 4);
+        Row("node of value type", Doc("<Node name=\"a\" type=\"XmlInt\"/>"), "is a value type, not a node",
+            4);
         Row("value of a node type", Doc(v.arg("XmlGroup", "int", "1")), "is a node type, not a value", 4);
         Row("kind differs from descriptor", Doc(v.arg("XmlInt", "double", "1.5")),
             "of kind double, but its descriptor \"XmlInt\" is of kind int", 4);
+        Row("unknown kind", Doc(v.arg("XmlInt", "integer", "1")), "unknown kind \"integer\"", 4);
+        Row("kind missing", Doc("<Value name=\"v\" value=\"1\"/>"), "\"kind\" is missing", 4);
         Row("int overflow", Doc(v.arg("XmlInt", "int", "2147483648")), "no integer number", 4);
         Row("int out of range", Doc(v.arg("XmlIntRange", "int", "11")), "out of the range [0, 10]", 4);
+        Row("double with comma", Doc(v.arg("XmlDouble", "double", "1,5")), "no finite", 4);
         Row("double range", Doc(v.arg("XmlDoubleRange", "double", "1.5")), "out of the range [-1, 1]", 4);
         Row("bool of another word", Doc(v.arg("XmlBool", "bool", "yes")), "neither true nor false", 4);
+        Row("state not a number", Doc("<Value name=\"v\" kind=\"int\" value=\"1\" state=\"x\"/>"),
+            "\"state\"", 4);
+        Row("current of int", Doc("<Value name=\"v\" kind=\"int\" value=\"1\" current=\"0\"/>"),
+            "has no current", 4);
         Row("duplicate names", Doc("<Node name=\"p\">\n<Node name=\"a\"/>\n<Node name=\"a\"/></Node>"),
             "\"a\" is used twice below \"/p\"", 6);
+        Row("node and value of one name",
+            Doc("<Node name=\"p\"><Node name=\"a\"/><Value name=\"a\" kind=\"int\" value=\"1\"/></Node>"),
+            "\"a\" is used twice", 4);
         Row("duplicate top names", Doc("<Node name=\"a\"/><Node name=\"a\"/>"),
             "\"a\" is used twice at the top", 4);
         Row("selection index past the end", Doc(sel.arg("2", "")), "current entry 2 is out of range", 4);
         Row("selection index without entries", Doc(e.arg("")), "has 0 entries", 4);
+        Row("current missing", Doc("<Value name=\"s\" kind=\"selection\"/>"), "\"current\" is missing", 4);
         Row("selection text differs", Doc(sel.arg("1", " value=\"A\"")),
             "reads \"A\", but its current entry is \"B\"", 4);
+        Row("entry key missing", Doc(e.arg("<Entry name=\"A\" number=\"1\"/>")), "\"key\" is missing", 4);
         Row("entry in an int", Doc("<Value name=\"v\" kind=\"int\" value=\"1\"><Entry/></Value>"),
             "unexpected element <Entry> inside a value", 4);
         // Refused quickly, however large.
         const QString sVt = QStringLiteral("<!DOCTYPE Vt><Vt format=\"1\">");
         Row("100000 levels deep", sVt + QStringLiteral("<Node name=\"n\">").repeated(100000),
             "nested deeper than 256 levels", -1);
+        Row("100000 open brackets", sVt + QString(100000, QLatin1Char('<')), "malformed XML", -1);
         Row("gigantic attribute",
             Doc(QStringLiteral("<Node name=\"%1\"/>").arg(QString(VtXml::s_nMaxAttributeLength + 1, 'n'))),
             "more than 1048576", -1);
@@ -538,8 +559,11 @@ private slots:
         QTest::addColumn<bool>("bSameMajor");
         QTest::addColumn<QString>("sFragments"); // "|" between; empty: the file is read
         Row("same version", "0.0", "0.0", false, "");
+        Row("newer file", "1.0", "0.0", false, "version conflict|version \"1.0\"|version \"0.0\"");
         Row("file without version", "-", "0.0", false, "version conflict|has no version|\"0.0\"");
+        Row("empty version", "", "0.0", false, "version conflict|has version \"\"");
         Row("owner takes its major", "0.7", "0.0", true, "");
+        Row("version with control character", "0.0\x01", "0.0\x01", false, "");
         Row("owner refuses another major", "1.0", "0.0", true, "version conflict|\"1.0\"");
     }
     void fileVersions()
@@ -573,6 +597,7 @@ private slots:
         Row("target is a directory", "directory", "it is a directory");
         Row("read-only directory", "readonly", "Permission denied");
         Row("tree too deep to read back", "deep", "nested deeper than 256 levels");
+        Row("text too long to read back", "long", "more than the 1048576");
         Row("kind unlike its descriptor", "kind",
             "it is a string, but its descriptor \"XmlDouble\" is for a double");
         Row("number out of range", "range", "11 is out of the range [0, 10]");
@@ -604,6 +629,9 @@ private slots:
             pNew->AddItem(new ValueString(QStringLiteral("Odd"), &g_vdXmlDouble, QStringLiteral("1.5")));
         if (sFailure == QLatin1String("range"))
             pNew->AddItem(new ValueInt(QStringLiteral("Odd"), &g_vdXmlIntRange, 11));
+        if (sFailure == QLatin1String("long"))
+            pNew->AddItem(new ValueString(QStringLiteral("Huge"), &g_vdXmlString,
+                                          QString(VtXml::s_nMaxAttributeLength + 1, QLatin1Char('h'))));
         const auto write = [&] { VtFile(sFileName, pNew.get(), &owner).Write(); };
         QString sMessage;
         if (sFailure == QLatin1String("readonly"))
