@@ -126,20 +126,28 @@ private slots:
         { QTest::newRow(pszName) << QString(pszSteps) << QString(pszFirst) << QString(pszSecond); };
         // The one who made the change is not told.
         row("first is originator", "oA", "B:1 C:1", "A:2 B:2 C:2");
+        row("last is originator", "oC", "A:1 B:1", "A:2 B:2 C:2");
         row("unregistered originator", "oD", "A:1 B:1 C:1", "A:2 B:2 C:2");
         // Registration.
         row("added twice counts once", "0 +A +A +B", "A:1 B:1", "A:2 B:2");
+        row("removing an unknown one is harmless", "0 +A -D", "A:1", "A:2");
         row("make first of a new one registers it", "0 +A ^B", "B:1 A:1", "B:2 A:2");
+        row("make first moves, never duplicates", "^C ^C", "C:1 A:1 B:1", "C:2 A:2 B:2");
         row("null is ignored", "+N ^N -N", "A:1 B:1 C:1", "A:2 B:2 C:2");
         // Re-entrancy: what B does while it is told.
         row("deletes itself", "|xB", "A:1 B:1 C:1", "A:2 C:2");
         row("deletes the next", "|xC", "A:1 B:1", "A:2 B:2");
+        row("deletes the previous", "|xA", "A:1 B:1 C:1", "B:2 C:2");
         row("deletes the observable", "|xO", "A:1 B:1", "-");
         row("unregisters everyone", "|0", "A:1 B:1", "");
         row("adds one: told from the next time", "|+D", "A:1 B:1 C:1", "A:2 B:2 C:2 D:2");
+        row("puts a new one first", "|^D", "A:1 B:1 C:1", "D:2 A:2 B:2 C:2");
         row("puts the next one first: told once", "|^C", "A:1 B:1 C:1", "C:2 A:2 B:2");
+        row("re-registers the next: told from the next time", "|-C +C", "A:1 B:1", "A:2 B:2 C:2");
         row("deletes the next, a new one registers", "|xC +D", "A:1 B:1", "A:2 B:2 D:2");
         row("nested notification", "|n", "A:1 B:1 A:5 B:5 C:5 C:1", "A:2 B:2 C:2");
+        row("unregisters the next, then nests", "|-C n", "A:1 B:1 A:5 B:5", "A:2 B:2");
+        row("nests, then deletes itself", "|n xB", "A:1 B:1 A:5 B:5 C:5 C:1", "A:2 C:2");
         row("deletes the observable inside a nested notification", "|n|xO", "A:1 B:1 A:5 B:5", "-");
         // An observer that throws leaves the observable usable: no longer notifying, everyone told again.
         row("throws", "|t", "throws: A:1 B:1", "A:2 B:2 C:2");
