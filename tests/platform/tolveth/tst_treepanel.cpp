@@ -5,7 +5,6 @@
 #include "kvbase/q4menu.h"
 #include "oskevo/tree.h"
 #include "oskevo/valuedescriptor.h"
-#include "oskevo/vtfile.h"
 #include "tolveth/genericview.h"
 #include "tolveth/treepanel.h"
 #include "treefixture.h"
@@ -103,12 +102,6 @@ void Trigger(TreePanel* pPanel, int nId)
     QVERIFY(pAction && pAction->isEnabled());
     pAction->trigger();
 }
-
-class OtherVersion : public values::VtFileVersion
-{
-public:
-    QString GetVersion() const override { return QStringLiteral("9.9"); }
-};
 
 } // namespace
 
@@ -285,7 +278,6 @@ private slots:
         QTest::addColumn<QString>("content"); // "-" for no file
         QTest::newRow("missing file") << "-";
         QTest::newRow("not a document") << "this is no document";
-        QTest::newRow("other version") << "";
     }
     void failingOpenKeepsDocument()
     {
@@ -297,14 +289,7 @@ private slots:
         m_pPanel->Edit(QStringLiteral("kept edit"));
         QFile::remove(sBad);
         QFile file(sBad);
-        if (content.isEmpty())
-        {
-            values::Node source(QStringLiteral("Source")); // a real document of a newer program
-            source.AddItem(g_vdSettings.CreateItem());
-            OtherVersion version;
-            values::VtFile(sBad, &source, &version).Write();
-        }
-        else if (content != "-")
+        if (content != "-")
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content.toLatin1()) > 0 && file.flush());
         m_pPanel->m_lstAnswers << TreePanel::ANSWER_DISCARD;
         QVERIFY(!m_pPanel->OpenFile(sBad));
