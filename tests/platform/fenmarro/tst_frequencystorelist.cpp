@@ -108,16 +108,10 @@ private slots:
             {D(Es("<%f unit=\"MHz\">433.92</%f><%b unit=\"kHz\">12.5</%b><%d>FM</%d>") +
                Es("<%f unit=\"GHz\">2.4</%f><%b unit=\"Hz\">1e6</%b><%d>IQ</%d>"))},
             "F||433920000|12500|FM;F||2400000000|1000000|IQ");
-        row("numbers, blanks", {D(E(" 1.5e6 ", "+.5", " PULSE\n", "<Type> F </Type>"))},
-            "F||1500000|0.5|PULSE");
         row("comment kept exactly",
             {D(E("1", "1", "ISB", F + "<Comment>  A &amp; B &lt;C&gt; &#x263A; </Comment>") +
                E("1", "1", "AM", F + "<Comment><![CDATA[<raw> & text]]></Comment>"))},
             QString::fromUtf8("F|  A & B <C> \u263a |1|1|ISB;F|<raw> & text|1|1|AM"));
-        row("comments and instructions",
-            {"<?xml version=\"1.0\"?><!-- saved --><?app x?><FrequencyStoreList><!-- c -->" +
-             E("1", "1", "AM", "<Type>F<!-- t --></Type>") + "</FrequencyStoreList><!-- end -->"},
-            "F||1|1|AM");
         row("unknown parts skipped",
             {D("<Header><Deep>x</Deep></Header>" + Es("<Gain>3</Gain><%f>5</%f><%b>6</%b><%d>AM</%d>",
                                                       "<Type extra=\"1\">F</Type><Antenna>2</Antenna>"))},

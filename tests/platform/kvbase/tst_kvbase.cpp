@@ -208,8 +208,7 @@ private slots:
         pHandler->_Q_assert(QStringLiteral("pTi->GetNode()"), QStringLiteral("tvidcd"), 7);
         // Exceptions with their text: the message, then whatever of function, source, line and detail is
         // known.
-        for (const char* pszParts : {"Bad XML.||||0", "Could not create node.|CreateNode|||0",
-                                     "Wrong type.|CreateValue|viewctrl||88", "Cannot open.||job.xml||0",
+        for (const char* pszParts : {"Bad XML.||||0", "Wrong type.|CreateValue|viewctrl||88",
                                      "Could not read file.|VtFile::Read|oskevo/vtfile|/tmp/x.xml|12"})
         {
             const QStringList p = QString(pszParts).split('|');
@@ -217,9 +216,7 @@ private slots:
         }
         QCOMPARE(Reports(),
                  (QStringList{"1 _GETVALUE %1 failed - ignored src:0", "0 pTi->GetNode() tvidcd:7",
-                              "2 Bad XML. :0", "2 Could not create node. [CreateNode] :0",
-                              "2 Wrong type. [CreateValue] (viewctrl:88) viewctrl:88",
-                              "2 Cannot open. (job.xml) job.xml:0",
+                              "2 Bad XML. :0", "2 Wrong type. [CreateValue] (viewctrl:88) viewctrl:88",
                               "2 Could not read file. [VtFile::Read] (oskevo/vtfile:12): /tmp/x.xml "
                               "oskevo/vtfile:12"}));
         // Callers that only know std::exception still get the full text.
@@ -231,7 +228,7 @@ private slots:
         QVERIFY(bool(pHandler->SetSink(ErrorHandler::Sink())));
         QTest::ignoreMessage(QtWarningMsg, "assertion: pValue (src/file:3)");
         pHandler->_Q_assert(QStringLiteral("pValue"), QStringLiteral("src/file"), 3);
-        QCOMPARE(m_vecReports.size(), size_t(7));
+        QCOMPARE(m_vecReports.size(), size_t(5));
     }
 
     void sinkMayReplaceItselfWhileReporting()
@@ -267,22 +264,15 @@ private slots:
         { QTest::newRow(pszName) << QString(pszText) << QString(pszSeparator) << nSlots << list; };
         row("lines: empty line kept", "a\n\nb", "\n", 0, {"a", "", "b"});
         row("lines: final break adds nothing", "a\nb\n", "\n", 0, {"a", "b"});
-        row("lines: final empty line kept", "a\nb\n\n", "\n", 0, {"a", "b", ""});
-        row("lines: leading break", "\na", "\n", 0, {"", "a"});
-        row("lines: only a break", "\n", "\n", 0, {""});
         row("lines: empty text", "", "\n", 0, {});
         row("lines: carriage return stays", "a\r\nb", "\n", 0, {"a\r", "b"});
         row("lines: multi-character delimiter", "a--b----c", "--", 0, {"a", "b", "", "c"});
-        row("lines: overlapping delimiter", "a---b", "--", 0, {"a", "-b"});
         row("lines: empty delimiter", "a\nb", "", 0, {"a\nb"});
         row("fields: empty line", "", "\t", 20, {});
         row("fields: empty fields between, before, after", "\t1e6\t\t12500\t", "\t", 20,
             {"", "1e6", "", "12500", ""});
-        row("fields: blanks are text", " a \t b ", "\t", 20, {" a ", " b "});
-        row("fields: exactly as many as slots", "a\tb\tc", "\t", 3, {"a", "b", "c"});
         // More fields than slots: the rest of the line stays whole in the last slot.
         row("fields: overflow", "a\tb\tc\td\te", "\t", 3, {"a", "b", "c\td\te"});
-        row("fields: overflow into one slot", "a\tb", "\t", 1, {"a\tb"});
         row("fields: multi-character separator", "a, b,, c", ", ", 5, {"a", "b,", "c"});
         row("fields: empty separator", "a\tb", "", 5, {"a\tb"});
     }
@@ -329,16 +319,11 @@ private slots:
         auto row = [](const char* pszName, const QStringList& texts, double dValue)
         { QTest::newRow(pszName) << texts << dValue; };
         row("decimal point or comma", {"12.5", "12,5", "  \t 12.5 \n", "+12.5", "1.25E1", "1,25e+1"}, 12.5);
-        row("digits on one side of the mark", {".5", "0.5", "5e-1"}, 0.5);
         row("negative", {"-,25", "-0.25", "-2.5e-1"}, -0.25);
-        row("trailing mark", {"5.", "5"}, 5.0);
         row("underflow is zero", {"0", "1e-400"}, 0.0);
         row("single mark is decimal", {"1,234", "1.234"}, 1.234);
         row("groups and decimal", {"1,234,567.89", "1.234.567,89", "1 234 567,89", "1'234'567.89"},
             1234567.89);
-        row("repeated groups", {"1,234,567", "1.234.567", QString::fromUtf8("1\u00a0234\u00a0567")},
-            1234567.0);
-        row("groups and exponent", {"1,000.5e3"}, 1000500.0);
         row("not numbers", {"", "   ", "abc", "100MHz", "12 34", "-", ".", "--1", "e5", "0x10"}, no);
         row("bad groups", {"1,23.5", "1 23", "1.234,5.6", "1,2345,678", "1 234'567", "1.234 567"}, no);
         row("bad exponents and limits",
@@ -371,10 +356,7 @@ private slots:
         auto row = [](const char* pszName, double dLon, double dLat, int nFormat, const char* pszText)
         { QTest::newRow(pszName) << dLon << dLat << nFormat << T(pszText); };
         row("Munich DMS", 11.575278, 48.137, 1, "48*08'13.2\"N 011*34'31.0\"E");
-        row("Munich decimal", 11.575278, 48.137, 0, "48.137000 11.575278");
         row("Munich DM", 11.575278, 48.137, 2, "48*08.220'N 011*34.517'E");
-        row("Sydney DMS", 151.2093, -33.8688, 1, "33*52'07.7\"S 151*12'33.5\"E");
-        row("Sydney decimal", 151.2093, -33.8688, 0, "-33.868800 151.209300");
         row("Rio west", -43.1729, -22.9068, 1, "22*54'24.5\"S 043*10'22.4\"W");
         // Rounding must carry into minutes and degrees instead of writing 60 seconds.
         row("carry seconds", 10.999999, 47.99999, 1, "48*00'00.0\"N 011*00'00.0\"E");
@@ -383,10 +365,8 @@ private slots:
         row("tiny negative", -1e-9, -1e-9, 1, "00*00'00.0\"N 000*00'00.0\"E");
         row("tiny but visible", -0.0001, 0.0001, 1, "00*00'00.4\"N 000*00'00.4\"W");
         row("poles and date line", -180.0, 90.0, 1, "90*00'00.0\"N 180*00'00.0\"W");
-        row("near the limits", -179.99999, 89.99999, 0, "89.999990 -179.999990");
         // Invalid positions keep their raw numbers visible in every format.
         row("latitude out of range", 10.0, 91.0, 1, "91.000000 10.000000");
-        row("longitude out of range", -181.5, 0.0, 2, "0.000000 -181.500000");
         row("unknown format", 11.575278, 48.137, 7, "48.137000 11.575278");
     }
     void coordText()
@@ -427,34 +407,23 @@ private slots:
         row("decimal, any separator",
             {"48,137 11,575", "48.137, 11.575", "48.137;11.575", " 48.137 / 11.575 "}, "48.137 11.575");
         row("letters before, after, in any order", {"N 48.137 E 11.575", "11.575E 48.137N"}, "48.137 11.575");
-        row("comma without blank, small letters", {"48.5,11.5", "48.5n 11.5e"}, "48.5 11.5");
         row("whole numbers", {"48,11", "+48 +11", T("48*N 11*E")}, "48 11");
         row("signs and letters", {"-33.8688 -151.2093", "33.8688S 151.2093W", "S33.8688 W151.2093"},
             "-33.8688 -151.2093");
-        row("one letter decides", {"11.5W 48.5", "48.5 11.5w"}, "48.5 -11.5");
         row("DMS", {T("48*08'13.2''N 11*34'31''E"), T("48*08'13,2\"N 011*34'31\"E")}, "48.137 11.5752778");
-        row("DMS, typographic marks",
-            {QString::fromUtf8("48\u00b0 08\u2032 13.2\u2033 N, 11\u00b0 34\u2032 31\u2033 E")},
-            "48.137 11.5752778");
         row("DM", {T("48*8.22'N 11*34.517'E")}, "48.137 11.5752833");
-        row("limits", {"-90 180"}, "-90 180");
         row("empty", {"", "   "}, "!No position");
         row("not a position", {"Munich", "48.137", "48 11 5", "48 11 x"}, "!Not a position");
         row("latitude beyond a pole", {"90.5 10", "91S 10E"}, "!Latitude");
         row("longitude beyond the date line", {"10 180.01"}, "!Longitude");
         row("sixty minutes or seconds", {T("48*60'00\"N 11E"), T("48*10'60\"N 11E")}, "!below 60");
         row("two latitudes", {"48N 11S"}, "!Two latitudes");
-        row("two longitudes", {"48E 11W"}, "!Two longitudes");
         row("sign and letter", {"-48N 11E"}, "!sign");
         row("decimal degrees, then minutes", {T("48.5*30'N 11E")}, "!Degrees with decimals");
-        row("decimal minutes, then seconds", {T("48*30.5'10\"N 11E")}, "!Minutes with decimals");
         row("seconds without minutes", {T("48*10\"N 11E")}, "!Seconds need minutes");
-        row("very long", {QString(5000, QLatin1Char('1')) + " 2"}, "!too long");
         // One part alone ("lat:", "lon:"), for editors with two fields.
         row("latitude", {T("lat:48*08'13.2\"N")}, "48.137");
-        row("southern latitude", {"lat:12.5 S", "lat:-12.5"}, "-12.5");
         row("western longitude", {T("lon:011*34'31.0\"W")}, "-11.5752778");
-        row("longitude limit", {"lon:180"}, "180");
         row("part refused", {"lat:12.5E", "lat:90.0001", "lon:N12", "lon:-200", "lon:12 13", "lon:"}, "!");
     }
     void coordFromText()

@@ -91,12 +91,6 @@ private slots:
         QCOMPARE(ValueDescriptor::Find(QStringLiteral("DscTstLocal")), nullptr);
         QCOMPARE(ValueDescriptor::FindNodeByItemName(QStringLiteral("Local")), nullptr);
         QCOMPARE(g_staticNode.GetValueDescriptor(), ValueDescriptor::GenericNode());
-        QCOMPARE(ValueDescriptor::Find(ValueDescriptor::GenericNode()->Name()),
-                 ValueDescriptor::GenericNode());
-        QStringList listPrefixes;
-        for (int n : {-2, -1, 0, 1, 2, 3, 4, 9}) // beyond the prefixes the power is kept
-            listPrefixes << ValueDescriptor::Basis(n);
-        QCOMPARE(listPrefixes.join(QLatin1Char(' ')), QStringLiteral("u m  k M G T e27"));
         // Items take the last segment of the path as name; an unknown default key selects the first entry.
         const ValueDescriptor mode = ValueDescriptor::Selection(
             "Mode7", "/Mode",
@@ -115,7 +109,6 @@ private slots:
         QTest::addColumn<QString>("descriptor");
         QTest::addColumn<QString>("expected"); // path of the item made or found, and the types on the way
         Row("at the root, typed intermediate", "", "", "double", "/Attr/Freq AttrType double");
-        Row("root as base path", "", "/", "double", "/Attr/Freq AttrType double");
         Row("missing base nodes are made", "", "/Dev/Plain", "int",
             "/Dev/Plain/Count DevType GenericNode int");
         Row("a node", "", "/Dev", "ChildType", "/Dev/Child DevType ChildType");
@@ -124,14 +117,10 @@ private slots:
         Row("an existing item of another kind", "Attr{Freq=text}", "", "double",
             "/Attr/Freq GenericNode none");
         Row("the way runs through a value", "Dev{Attr=1}", "/Dev", "double", "null");
-        Row("the base path runs through a value", "Dev=1", "/Dev/X", "int", "null");
-        Row("base path without a slash", "", "Dev", "bool", "/Dev/Sub/On DevType GenericNode bool");
         Row("absolute, typed by item name", "", "/Dev/Attr/Other", "",
             "/Dev/Attr/Other DevType AttrType GenericNode");
-        Row("absolute without a leading slash", "", "Dev/Child", "", "/Dev/Child DevType ChildType");
         Row("absolute, existing nodes keep their type", "Dev{}", "/Dev/Child", "",
             "/Dev/Child GenericNode ChildType");
-        Row("absolute, the root", "", "/", "", "/");
         Row("absolute through a value", "Dev=1", "/Dev/Child", "", "null");
     }
     void create()
@@ -183,24 +172,20 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("error"); // a part of the reason given
         Row("int", "int", "42", true, "42", "");
-        Row("int with blanks", "int", " -7 ", true, "-7", "");
         Row("int same, other spelling", "int", "+5", true, "5", "");
-        Row("int at the minimum", "int", "-10", true, "-10", "");
         Row("int below the minimum", "int", "-11", false, "5", "minimum");
         Row("int above the maximum", "int", "101", false, "5", "maximum");
+        Row("int empty", "int", "", false, "5", "needed");
         Row("int fraction", "int", "2.5", false, "5", "whole");
         Row("int overflow", "int", "99999999999", false, "5", "too large");
-        Row("int empty", "int", "", false, "5", "needed");
         Row("double", "double", "145.5e6", true, "145500000", "");
         Row("double same, other spelling", "double", "1e8", true, "100000000", "");
         Row("double below the minimum", "double", "8999.999", false, "100000000", "minimum");
-        Row("double above the maximum", "double", "6000000000.5", false, "100000000", "maximum");
         Row("double infinity", "double", "inf", false, "100000000", "");
         Row("double overflowing text", "double", "1e400", false, "100000000", "");
         Row("double comma", "double", "1,5", false, "100000000", "not a number");
         Row("string any text", "string", " \tÄ\n𝄞 ", true, " \tÄ\n𝄞 ", "");
         Row("string same", "string", "unnamed", true, "unnamed", "");
-        Row("bool 0", "bool", "0", true, "false", "");
         Row("bool OFF", "bool", "OFF", true, "false", "");
         Row("bool same", "bool", "yes", true, "true", "");
         Row("bool maybe", "bool", "maybe", false, "true", "truth value");
@@ -210,15 +195,10 @@ private slots:
         Row("selection unknown key", "selection", "#41", false, "FM", "key 41");
         Row("selection names are exact", "selection", "usb", false, "FM", "usb");
         // "n:" first: set as a number.
-        Row("number: int whole", "int", "n:12", true, "12", "");
-        Row("number: int fraction", "int", "n:12.5", false, "5", "");
-        Row("number: int out of range", "int", "n:1e12", false, "5", "");
         Row("number: int nan", "int", "n:nan", false, "5", "");
+        Row("number: int fraction", "int", "n:12.5", false, "5", "");
         Row("number: double", "double", "n:1e9", true, "1000000000", "");
-        Row("number: double infinite", "double", "n:inf", false, "100000000", "");
         Row("number: selection picks the closest", "selection", "n:3.5", true, "USB", "");
-        Row("number: selection below all", "selection", "n:-100", true, "AM", "");
-        Row("number: selection above all", "selection", "n:1e9", true, "LSB", "");
         Row("number: selection tie takes the first", "selection", "n:1.5", true, "AM", "");
         Row("number: selection nan", "selection", "n:nan", false, "FM", "");
         Row("number: a string holds none", "string", "n:1", false, "unnamed", "");
@@ -284,7 +264,7 @@ private slots:
         QCOMPARE(observer.Codes(), (QList<int>{CC_VALUE, CC_VALUE, CC_VALUE}));
     }
 
-    void resetStateAndClone()
+    void resetAndState()
     {
         ValueInt value(QStringLiteral("n"), &g_vdInt);
         RecordingObserver observer(QStringLiteral("v"));
@@ -296,20 +276,6 @@ private slots:
         value.SetState(7);
         QCOMPARE(observer.Codes(), (QList<int>{CC_VALUE, CC_VALUE, CC_STATE}));
         QCOMPARE(value.GetState(), 7);
-
-        const QStringList listKinds{"int", "double", "string", "bool", "selection"};
-        const QStringList listTexts{"-3", "123456789.125", "x y", "false", "LSB"};
-        for (int n = 0; n < listKinds.size(); ++n)
-        {
-            std::unique_ptr<ValueBase> pValue = Make(listKinds[n]);
-            QVERIFY(pValue->SetAsString(listTexts[n]));
-            std::unique_ptr<TreeItem> pClone(pValue->Clone());
-            QCOMPARE(typeid(*pClone), typeid(*pValue));
-            QCOMPARE(pClone->GetValueDescriptor(), pValue->GetValueDescriptor());
-            pValue->Reset();
-            QCOMPARE(pValue->GetAsString(), Make(listKinds[n])->GetAsString());
-            QCOMPARE(pClone->AsValue()->GetAsString(), listTexts[n]);
-        }
     }
 };
 

@@ -20,10 +20,8 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -286,25 +284,16 @@ private slots:
         // Texts that attribute normalisation, escaping or encoding could change on the way.
         QTest::addColumn<QString>("sText");
         QTest::newRow("empty") << QString();
-        QTest::newRow("leading and trailing spaces") << QStringLiteral("  padded  ");
-        QTest::newRow("tab newline cr") << QStringLiteral("\ta\nb\rc\t");
-        QTest::newRow("crlf") << QStringLiteral("line1\r\nline2\r\n");
-        QTest::newRow("only whitespace") << QStringLiteral(" \t\r\n ");
-        QTest::newRow("non-BMP") << QString::fromUtf8("\xF0\x9D\x84\x9E clef \xF0\x9F\x98\x80");
-        QTest::newRow("combining, right to left")
-            << QString::fromUtf8("e\xCC\x81\xCC\xA7 n\xCC\x83 \xD7\xA9\xD7\x9C\xD7\x95\xD7\x9D");
-        QTest::newRow("quotes") << QStringLiteral("\"double\" 'single'");
-        QTest::newRow("markup") << QStringLiteral("<Node name=\"x\"/> &amp; &lt; & < > ]]> ]] >");
-        QTest::newRow("character reference text") << QStringLiteral("&#10;&#x9;");
-        QTest::newRow("control characters") << QStringLiteral("a\x01"
-                                                              "b\x1f"
-                                                              "c\x0b\x0c");
-        QTest::newRow("nul") << QString(QStringLiteral("a%1b")).arg(QChar(0));
-        QTest::newRow("lone high surrogate") << QString(QChar(0xd834)) + QStringLiteral("x");
-        QTest::newRow("lone low surrogate") << QStringLiteral("x") + QString(QChar(0xdd1e));
-        QTest::newRow("noncharacters") << QString(QChar(0xfffe)) + QString(QChar(0xffff));
-        QTest::newRow("line separators") << QString::fromUtf8("a\xE2\x80\xA8"
-                                                              "b\xC2\x85");
+        QTest::newRow("blanks and line ends") << QStringLiteral("  \ta\nb\rc\r\n ");
+        QTest::newRow("beyond the BMP, combining, right to left, separators")
+            << QString::fromUtf8("\xF0\x9D\x84\x9E e\xCC\x81 \xD7\xA9\xD7\x9C a\xE2\x80\xA8"
+                                 "b\xC2\x85");
+        QTest::newRow("markup and references") << QStringLiteral("\"q\" 'x' <N a=\"x\"/> &amp; & ]]> &#10;");
+        QTest::newRow("control characters and nul") << QStringLiteral("a\x01"
+                                                                      "b\x0b") +
+                                                           QChar(0) + QStringLiteral("c");
+        QTest::newRow("lone surrogates, noncharacters")
+            << QString(QChar(0xd834)) + QStringLiteral("x") + QChar(0xdd1e) + QChar(0xfffe) + QChar(0xffff);
         QTest::newRow("long") << QString(20000, QLatin1Char('x')) + QStringLiteral("\r");
     }
     void textsRoundTrip()
@@ -340,17 +329,15 @@ private slots:
                            "<Entry name=\"B\" number=\"2\" key=\"2\"/></Value>");
         const QString e = QStringLiteral("<Value name=\"s\" kind=\"selection\" current=\"0\">%1</Value>");
         Row("empty text", QString(), "root element is missing", 0);
-        Row("plain text", "hello", "malformed XML", 1);
         Row("doctype missing", "<?xml version=\"1.0\"?>\n<Vt format=\"1\"/>", "<!DOCTYPE Vt> is missing", 2);
         Row("doctype of another kind", "<!DOCTYPE html><html/>", "document type is \"html\"", 1);
         Row("root of another kind", "<!DOCTYPE Vt>\n<html/>", "root element is <html>", 2);
         Row("entity bomb", sLaughs, "declarations in the document type are not allowed", 8);
-        Row("external entity", "<!DOCTYPE Vt [<!ENTITY x SYSTEM \"x\">]><Vt format=\"1\" text=\"&x;\"/>",
-            "declarations", 1);
         Row("external doctype", "<!DOCTYPE Vt SYSTEM \"x\"><Vt format=\"1\"/>",
             "external document types are not allowed", 1);
         Row("undeclared entity", Doc("<Node name=\"&nbsp;\"/>"), "not declared", 4);
         Row("same attribute twice", Doc("<Node name=\"a\" name=\"b\"/>"), "malformed XML", 4);
+        Row("second root", Doc(QString()) + "<Vt format=\"1\"/>", "Extra content", 0);
         Row("second root", Doc(QString()) + "<Vt format=\"1\"/>", "Extra content", 0);
         Row("format missing", "<!DOCTYPE Vt><Vt/>", "\"format\" is missing", 1);
         Row("format of the future", "<!DOCTYPE Vt><Vt format=\"2\"/>", "unknown format \"2\"", 1);
@@ -361,7 +348,6 @@ private slots:
         Row("name missing", Doc("<Node type=\"XmlGroup\"/>"), "\"name\" is missing", 4);
         Row("name given twice", Doc("<Node name=\"a\" nameUtf16=\"0061\"/>"), "both", 4);
         Row("utf16 of odd length", Doc("<Node nameUtf16=\"006\"/>"), "hexadecimal", 4);
-        Row("text bytes not hex", Doc("<Node name=\"a\" textBytes=\"4g\"/>"), "hexadecimal", 4);
         Row("unknown node descriptor", Doc("<Node name=\"a\" type=\"No\"/>"), "unknown descriptor \"No\"", 4);
         Row("node of value type", Doc("<Node name=\"a\" type=\"XmlInt\"/>"), "is a value type, not a node",
             4);
@@ -373,7 +359,6 @@ private slots:
         Row("int overflow", Doc(v.arg("XmlInt", "int", "2147483648")), "no integer number", 4);
         Row("int out of range", Doc(v.arg("XmlIntRange", "int", "11")), "out of the range [0, 10]", 4);
         Row("double with comma", Doc(v.arg("XmlDouble", "double", "1,5")), "no finite", 4);
-        Row("double overflow", Doc(v.arg("XmlDouble", "double", "1e400")), "no finite", 4);
         Row("double range", Doc(v.arg("XmlDoubleRange", "double", "1.5")), "out of the range [-1, 1]", 4);
         Row("bool of another word", Doc(v.arg("XmlBool", "bool", "yes")), "neither true nor false", 4);
         Row("state not a number", Doc("<Value name=\"v\" kind=\"int\" value=\"1\" state=\"x\"/>"),
@@ -510,39 +495,31 @@ private slots:
 
     void nodeList()
     {
-        // A document keeps copies: later changes of the source do not reach it.
+        // A document keeps copies; the clipboard carries it as UTF-8, even names that are no
+        // valid Unicode come through; every call makes a fresh node the caller owns.
         VtXml document;
-        std::vector<std::unique_ptr<Node>> vecSources;
-        for (int i = 0; i < 3; ++i)
-        {
-            vecSources.emplace_back(MakeSample(QStringLiteral("Group%1").arg(i)));
-            document.AddNode(vecSources.back().get());
-        }
+        std::unique_ptr<Node> pFirst(MakeSample(QStringLiteral("Group0")));
+        std::unique_ptr<Node> pOdd(MakeSample(QString(QChar(0xd800)) + QStringLiteral("lone")));
+        const QString sFirst = Dump(pFirst.get());
+        document.AddNode(pFirst.get());
         document.AddNode(nullptr);
-        // The clipboard carries the text as UTF-8: even names that are no valid Unicode come through.
-        vecSources.emplace_back(MakeSample(QString(QChar(0xd800)) + QStringLiteral("lone")));
-        document.AddNode(vecSources.back().get());
-        const QString sFirst = Dump(vecSources[0].get());
-        vecSources[0]->GetChildValue(QStringLiteral("Count"))->SetAsString(QStringLiteral("99"));
-        QCOMPARE(Dump(std::unique_ptr<Node>(document.CreateNodeAt(0)).get()), sFirst);
+        document.AddNode(pOdd.get());
+        pFirst->GetChildValue(QStringLiteral("Count"))->SetAsString(QStringLiteral("99"));
         const VtXml parsed(QString::fromUtf8(document.GetString().toUtf8()));
-        QCOMPARE(parsed.GetNodeCount(), 4);
-        QCOMPARE(Dump(std::unique_ptr<Node>(parsed.CreateNodeAt(3)).get()), Dump(vecSources[3].get()));
-        for (int nIndex : {-1, 4, INT_MAX})
+        QCOMPARE(parsed.GetNodeCount(), 2);
+        std::unique_ptr<Node> pOne(parsed.CreateNodeAt(0));
+        pOne->AddItem(new Node(QStringLiteral("Extra")));
+        QVERIFY(!pOne->GetParentNode());
+        QCOMPARE(Dump(std::unique_ptr<Node>(parsed.CreateNodeAt(0)).get()), sFirst);
+        QCOMPARE(Dump(std::unique_ptr<Node>(parsed.CreateNodeAt(1)).get()), Dump(pOdd.get()));
+        for (int nIndex : {-1, 2, INT_MAX})
             QCOMPARE(parsed.CreateNodeAt(nIndex), nullptr);
         QCOMPARE(VtXml(VtXml().GetString()).CreateNodeAt(0), nullptr);
-        // Every call makes a fresh node that the caller owns.
-        std::unique_ptr<Node> pFirst(parsed.CreateNodeAt(2));
-        std::unique_ptr<Node> pSecond(parsed.CreateNodeAt(2));
-        QVERIFY(pFirst != pSecond && !pFirst->GetParentNode());
-        pFirst->AddItem(new Node(QStringLiteral("Extra")));
-        QCOMPARE(Dump(pSecond.get()), Dump(vecSources[2].get()));
-        QCOMPARE(Dump(std::unique_ptr<Node>(parsed.CreateNodeAt(0)).get()), sFirst);
         // The content of a node read as a node list: its values at the top are no nodes.
-        const VtXml content(VtXml::ToXml(vecSources[1].get()));
+        const VtXml content(VtXml::ToXml(pOdd.get()));
         QCOMPARE(content.GetNodeCount(), 1);
         QCOMPARE(Dump(std::unique_ptr<Node>(content.CreateNodeAt(0)).get()),
-                 Dump(vecSources[1]->GetChildNode(QStringLiteral("Par"))));
+                 Dump(pOdd->GetChildNode(QStringLiteral("Par"))));
     }
 
     void fileWrittenAndReadBack()
@@ -586,8 +563,8 @@ private slots:
         Row("file without version", "-", "0.0", false, "version conflict|has no version|\"0.0\"");
         Row("empty version", "", "0.0", false, "version conflict|has version \"\"");
         Row("owner takes its major", "0.7", "0.0", true, "");
-        Row("owner refuses another major", "1.0", "0.0", true, "version conflict|\"1.0\"");
         Row("version with control character", "0.0\x01", "0.0\x01", false, "");
+        Row("owner refuses another major", "1.0", "0.0", true, "version conflict|\"1.0\"");
     }
     void fileVersions()
     {
@@ -618,9 +595,7 @@ private slots:
         QTest::addColumn<QString>("sFailure");
         QTest::addColumn<QString>("sFragment");
         Row("target is a directory", "directory", "it is a directory");
-        Row("directory missing", "missing", "No such file or directory");
         Row("read-only directory", "readonly", "Permission denied");
-        Row("file size limit", "limit", "File too large");
         Row("tree too deep to read back", "deep", "nested deeper than 256 levels");
         Row("text too long to read back", "long", "more than the 1048576");
         Row("kind unlike its descriptor", "kind",
@@ -634,13 +609,12 @@ private slots:
         QTemporaryDir dir;
         const QString sFolder = dir.filePath(QStringLiteral("folder"));
         QVERIFY(QDir().mkdir(sFolder));
-        const QString sFileName =
-            sFolder + (sFailure == QLatin1String("missing") ? "/missing/job.xml" : "/job.xml");
+        const QString sFileName = sFolder + "/job.xml";
         Owner owner(QStringLiteral("0.0"));
         std::unique_ptr<Node> pOld(MakeJob(2));
         if (sFailure == QLatin1String("directory"))
             QVERIFY(QDir().mkdir(sFileName) && WriteBytes(sFileName + QStringLiteral("/inside.txt"), "kept"));
-        else if (sFailure != QLatin1String("missing"))
+        else
             VtFile(sFileName, pOld.get(), &owner).Write();
         const QByteArray baBefore = Contents(sFileName);
         const auto entries = [&]
@@ -675,21 +649,6 @@ private slots:
             if (sMessage == QLatin1String("<root>"))
                 QSKIP("cannot drop root privileges here");
         }
-        else if (sFailure == QLatin1String("limit"))
-        {
-            // The old file is smaller than the limit, the new one larger.
-            sMessage = MessageInChild(
-                [&]
-                {
-                    std::signal(SIGXFSZ, SIG_IGN);
-                    rlimit limit{};
-                    getrlimit(RLIMIT_FSIZE, &limit);
-                    limit.rlim_cur = rlim_t(baBefore.size() + 100);
-                    setrlimit(RLIMIT_FSIZE, &limit);
-                    write();
-                },
-                false);
-        }
         else
             sMessage = MessageOf(write);
 
@@ -699,9 +658,9 @@ private slots:
         if (sFailure == QLatin1String("directory"))
             QCOMPARE(Contents(sFileName + QStringLiteral("/inside.txt")), QByteArray("kept"));
         Node check(QStringLiteral("Offline"));
-        if (sFailure != QLatin1String("directory") && sFailure != QLatin1String("missing"))
+        if (sFailure != QLatin1String("directory"))
             VtFile(sFileName, &check, &owner).Read();
-        if (sFailure != QLatin1String("directory") && sFailure != QLatin1String("missing"))
+        if (sFailure != QLatin1String("directory"))
             QCOMPARE(Content(&check), Content(pOld.get()));
     }
 
@@ -710,7 +669,6 @@ private slots:
         QTest::addColumn<QString>("sFailure");
         QTest::addColumn<QString>("sFragment");
         Row("missing", "missing", "does not exist");
-        Row("directory", "directory", "not a regular file");
         Row("pipe", "pipe", "not a regular file");
         Row("unreadable", "unreadable", "Permission denied");
         Row("truncated", "truncated", "malformed XML");
@@ -724,11 +682,8 @@ private slots:
         const QString sFileName = dir.filePath(QStringLiteral("job.xml"));
         Owner owner(QStringLiteral("0.0"));
         VtFile(sFileName, std::unique_ptr<Node>(MakeJob(5)).get(), &owner).Write();
-        if (sFailure == QLatin1String("missing") || sFailure == QLatin1String("directory") ||
-            sFailure == QLatin1String("pipe"))
+        if (sFailure == QLatin1String("missing") || sFailure == QLatin1String("pipe"))
             QVERIFY(QFile::remove(sFileName));
-        if (sFailure == QLatin1String("directory"))
-            QVERIFY(QDir().mkdir(sFileName));
         if (sFailure == QLatin1String("pipe"))
             QCOMPARE(mkfifo(QFile::encodeName(sFileName).constData(), 0600), 0);
         if (sFailure == QLatin1String("unreadable"))

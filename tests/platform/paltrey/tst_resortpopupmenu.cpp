@@ -37,7 +37,6 @@ private slots:
         QTest::newRow("append") << slot << -1 << -1 << "New Insert - Delete X";
         QTest::newRow("front") << slot << -1 << 0 << "X New Insert - Delete";
         QTest::newRow("before the separator") << slot << 9 << 2 << "New Insert X - Delete";
-        QTest::newRow("past the end appends") << slot << -1 << 99 << "New Insert - Delete X";
         QTest::newRow("unknown slot") << QByteArray(SLOT(Missing())) << -1 << 0 << "New Insert - Delete";
         QTest::newRow("id taken") << slot << 1 << 0 << "New Insert - Delete";
     }

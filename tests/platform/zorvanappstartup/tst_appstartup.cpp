@@ -59,7 +59,6 @@ private slots:
         const QString sPaste = QString::fromUtf8("Fehler im Format des eingefügten Textes.");
         for (const QStringList& t :
              {QStringList{"tstcatalogue", "TstCatalogue", "Paste Text Format Error.", sPaste},
-              QStringList{"tstcatalogue", "FrequencyViewCtrl", c_sEn, c_sDe},
               QStringList{"tstresource", "JobPanel", "Job Edit", "Auftrag bearbeiten"}})
         {
             auto translated = [&t]() { return Translate(qPrintable(t[1]), qPrintable(t[2])); };
@@ -76,7 +75,7 @@ private slots:
     {
         const QString sCatalogue = QStringLiteral("tstcatalogue");
         for (auto [nRegistrations, nWithdrawals] :
-             std::initializer_list<std::pair<int, int>>{{2, 1}, {3, 2}, {2, 2}, {1, 3}})
+             std::initializer_list<std::pair<int, int>>{{2, 1}, {2, 2}, {1, 3}})
         {
             cleanup();
             for (int i = 0; i < nRegistrations; ++i)
