@@ -12,7 +12,8 @@
 #include "oskevo/idynamicrules.h"
 #include "oskevo/node.h"
 
-#include <QElapsedTimer>
+#include "benchtiming.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -24,18 +25,8 @@ using namespace DravinelDefinition;
 namespace
 {
 
-double Milliseconds(const std::function<void()>& step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-void Row(const char* pszStep, int nCount, double dMs)
-{
-    std::printf("%-44s %8d %10.1f ms %8.0f ns/item\n", pszStep, nCount, dMs, dMs * 1e6 / nCount);
-}
+using BenchTiming::Milliseconds;
+using BenchTiming::Row;
 
 void Run(int nCount)
 {

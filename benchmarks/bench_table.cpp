@@ -11,8 +11,9 @@
 #include "oskevo/valuedescriptor.h"
 #include "oskevo/valuenumeric.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QRandomGenerator>
 #include <cstdio>
@@ -24,14 +25,7 @@ const values::ValueDescriptor g_vdBenchCount =
 const values::ValueDescriptor g_vdBenchLabel =
     values::ValueDescriptor::String("BenchTableLabel", "/BenchTableLabel");
 
-// Milliseconds one call takes.
-template <class F> qint64 Time(F f)
-{
-    QElapsedTimer timer;
-    timer.start();
-    f();
-    return timer.elapsed();
-}
+using BenchTiming::Milliseconds;
 
 void Run(int nRows)
 {
@@ -59,12 +53,12 @@ void Run(int nRows)
     table.show();
     QApplication::processEvents();
 
-    const qint64 nNumberUp = Time([&] { table.sortColumn(0, true, true); });
-    const qint64 nNumberDown = Time([&] { table.sortColumn(0, false, true); });
-    const qint64 nTextUp = Time([&] { table.sortColumn(1, true, true); });
-    const qint64 nTextDown = Time([&] { table.sortColumn(1, false, true); });
-    std::printf("%8d | %11lld | %13lld | %9lld | %11lld\n", nRows, nNumberUp, nNumberDown, nTextUp,
-                nTextDown);
+    const double dNumberUp = Milliseconds([&] { table.sortColumn(0, true, true); });
+    const double dNumberDown = Milliseconds([&] { table.sortColumn(0, false, true); });
+    const double dTextUp = Milliseconds([&] { table.sortColumn(1, true, true); });
+    const double dTextDown = Milliseconds([&] { table.sortColumn(1, false, true); });
+    std::printf("%8d | %11.1f | %13.1f | %9.1f | %11.1f\n", nRows, dNumberUp, dNumberDown, dTextUp,
+                dTextDown);
 
     table.clear();
     pNode->GetParentNode()->DeleteItem(pNode);

@@ -6,8 +6,9 @@
 #include "tolveth/treeviewbasectrl.h"
 #include "tolveth/treeviewsplit.h"
 
+#include "benchtiming.h"
+
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTreeWidget>
 #include <cstdio>
 #include <functional>
@@ -16,13 +17,7 @@
 namespace
 {
 
-double Milliseconds(const std::function<void()>& step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using BenchTiming::Milliseconds;
 
 // nGroups groups of nPerGroup nodes, each node with one child node.
 void Fill(values::Node* pRoot, int nGroups, int nPerGroup)

@@ -11,7 +11,8 @@
 
 #include "kvbase/observable.h"
 
-#include <QElapsedTimer>
+#include "benchtiming.h"
+
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -51,18 +52,8 @@ std::unique_ptr<Node> MakeRows(int nRows, bool bUnique)
     return pParent;
 }
 
-double Milliseconds(const std::function<void()>& step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-void Row(const char* pszStep, int nCount, double dMs)
-{
-    std::printf("%-44s %8d %10.1f ms %8.0f ns/item\n", pszStep, nCount, dMs, dMs * 1e6 / nCount);
-}
+using BenchTiming::Milliseconds;
+using BenchTiming::Row;
 
 void Run(int nRows)
 {
