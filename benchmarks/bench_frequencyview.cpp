@@ -323,8 +323,11 @@ void Scaling(const QString& sCase)
     const double dScale = mapRuns.at(10000).dOurs / std::max(mapRuns.at(1000).dOurs, 1e-6);
     const bool bOk = dScale <= c_dScalingTarget;
     g_bAllOk = g_bAllOk && bOk;
-    std::printf("%-14s 10000 vs 1000: %6.2fx  %s (<= %.0fx)\n", qPrintable(sCase), dScale,
-                bOk ? "ok" : "MISSED", c_dScalingTarget);
+    // Plain Qt's own growth beside it: where the baseline grows as much, the growth is the
+    // memory's (lists that no longer fit the caches), not the editor's.
+    const double dPlainScale = mapRuns.at(10000).dPlain / std::max(mapRuns.at(1000).dPlain, 1e-6);
+    std::printf("%-14s 10000 vs 1000: %6.2fx  %s (<= %.0fx; plain Qt %.2fx)\n", qPrintable(sCase), dScale,
+                bOk ? "ok" : "MISSED", c_dScalingTarget, dPlainScale);
 }
 
 } // namespace

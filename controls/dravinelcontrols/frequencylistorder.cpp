@@ -1,11 +1,14 @@
 #include "dravinelcontrols/frequencylistorder.h"
 
+#include "dravinelcontrols/frequencyview.h"
+#include "dravinelcontrols/frequencyviewctrl.h"
 #include "dravinelcontrols/frequencyviewitem.h"
 #include "dravineldefinition/names.h"
 #include "oskevo/node.h"
 #include "zorvanappstartup/cfgcenter.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QProgressDialog>
 #include <algorithm>
 #include <cmath>
@@ -165,4 +168,23 @@ void FrequencyListOrder::SortLastFirst(const values::Node* pList, std::vector<Fr
                         const std::pair<int, FrequencyViewItem*>& b) { return a.first > b.first; });
     for (size_t i = 0; i < vecPlaces.size(); ++i)
         vecItems[i] = vecPlaces[i].second;
+}
+
+std::vector<values::Node*> FrequencyListOrder::ShownOrder(const FrequencyViewCtrl& ctrl)
+{
+    std::vector<values::Node*> vecShown;
+    const FrequencyView* pView = ctrl.GetFrequencyView();
+    if (!pView)
+        return vecShown;
+    const QHeaderView* pHeader = pView->verticalHeader();
+    const int nRows = pView->rowCount();
+    vecShown.reserve(size_t(nRows));
+    for (int nVisual = 0; nVisual < nRows; ++nVisual)
+    {
+        FrequencyViewItem* pItem = ctrl.GetRowMediator(pHeader->logicalIndex(nVisual));
+        values::Node* pFd = pItem ? pItem->GetNode() : nullptr;
+        if (pFd && pFd->GetParentNode() == ctrl.GetNode())
+            vecShown.push_back(pFd);
+    }
+    return vecShown;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <vector>
 
+class FrequencyViewCtrl;
 class FrequencyViewItem;
 
 namespace values
@@ -22,6 +23,9 @@ class FrequencyListOrder
 {
 public:
     static void Apply(values::Node* pList, const std::vector<values::Node*>& vecShown);
+    // The definitions of the controller's rows in the order the rows are shown (its table may
+    // be sorted by a header click).
+    static std::vector<values::Node*> ShownOrder(const FrequencyViewCtrl& ctrl);
     // Sorts row mediators by the place of their definitions among the list's children, the
     // last child first (rows whose definition is not a child last), so that deleting them in
     // that order moves no other child.

@@ -1,6 +1,6 @@
 #include "dravinelcontrols/frequencyscenarioview.h"
 
-#include "dravinelcontrols/frequencyviewctrl.h"
+#include "dravinelcontrols/frequencyscenarioviewctrl.h"
 
 FrequencyScenarioView::FrequencyScenarioView(QWidget* pParent, QString sName) : FrequencyView(pParent, sName)
 {
@@ -8,6 +8,5 @@ FrequencyScenarioView::FrequencyScenarioView(QWidget* pParent, QString sName) : 
 
 FrequencyViewCtrl* FrequencyScenarioView::MakeCtrl()
 {
-    // Until its own controller exists, the table is a plain frequency table.
-    return new FrequencyViewCtrl(this);
+    return new FrequencyScenarioViewCtrl(this);
 }

@@ -58,12 +58,6 @@ void Trace(const QString& sText, int nLine)
         ErrorHandler::Instance()->_Q_Trace(sText, s_sSource, nLine);
 }
 
-values::IDynamicRules* RulesOf(const values::Node* pNode)
-{
-    IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
-    return pNode && pDefinition ? pDefinition->GetRulesMap().Find(pNode->GetValueDescriptor()) : nullptr;
-}
-
 values::ValueBase* ValueOf(values::Node* pNode, const values::ValueDescriptor& descriptor)
 {
     return pNode ? pNode->GetValue(descriptor.PathName().mid(1)) : nullptr;
@@ -226,16 +220,23 @@ void FrequencyViewCtrl::OnCommand(unsigned int /*nCommand*/)
 
 void FrequencyViewCtrl::AddColumns()
 {
-    m_pPreviousDelegate = m_pView->itemDelegate();
-    m_pView->setItemDelegate(this);
-    const QStringList listHeaders{tr("Start"), tr("Stop"), tr("Name"), tr("Suppress")};
+    AppendColumns({tr("Start"), tr("Stop"), tr("Name"), tr("Suppress")});
+    m_pView->setColumnWidth(3, 30);
+}
+
+void FrequencyViewCtrl::AppendColumns(const QStringList& listHeaders)
+{
+    if (m_pView->itemDelegate() != this)
+    {
+        m_pPreviousDelegate = m_pView->itemDelegate();
+        m_pView->setItemDelegate(this);
+    }
     const int nFirst = m_pView->columnCount();
     for (int i = 0; i < listHeaders.size(); ++i)
     {
         m_pView->insertColumn(nFirst + i);
         m_pView->setHorizontalHeaderItem(nFirst + i, new QTableWidgetItem(listHeaders[i]));
     }
-    m_pView->setColumnWidth(3, 30);
 }
 
 void FrequencyViewCtrl::AddAttributes()
@@ -296,7 +297,7 @@ void FrequencyViewCtrl::UpdateViewItemList()
     int nIndex = 0;
     for (values::TreeItem* pChild : m_pNode->GetTreeItems())
     {
-        values::Node* pFd = FrequencyViewItem::AsDefinition(pChild);
+        values::Node* pFd = RowNode(pChild);
         if (!pFd)
             continue;
         if (!GetMediator(pFd))
@@ -356,11 +357,32 @@ void FrequencyViewCtrl::UpdateViewItemList()
         }
     }
 
-    m_nInsertionRow = std::max(m_nInsertionRow - 1, 0);
-    m_pView->clearSelection();
-    m_pView->SelectRow(m_nInsertionRow, true);
+    m_nInsertionRow = InsertionRowAfterRebuild(m_nInsertionRow);
+    SelectInsertionRow();
     if (m_pView->rowCount() == 0 && m_actions.m_pDeleteAction)
         m_actions.m_pDeleteAction->setEnabled(false);
+}
+
+values::Node* FrequencyViewCtrl::RowNode(values::TreeItem* pChild) const
+{
+    return FrequencyViewItem::AsDefinition(pChild);
+}
+
+int FrequencyViewCtrl::InsertionRowAfterRebuild(int nRow) const
+{
+    return std::max(nRow - 1, 0);
+}
+
+void FrequencyViewCtrl::SelectInsertionRow()
+{
+    m_pView->clearSelection();
+    m_pView->SelectRow(m_nInsertionRow, true);
+}
+
+values::IDynamicRules* FrequencyViewCtrl::RulesOf(const values::Node* pNode)
+{
+    IDeviceDefinition* pDefinition = DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1);
+    return pNode && pDefinition ? pDefinition->GetRulesMap().Find(pNode->GetValueDescriptor()) : nullptr;
 }
 
 values::Node* FrequencyViewCtrl::CreateFrequencyDef()
@@ -589,7 +611,7 @@ void FrequencyViewCtrl::SlotDelete()
     // transaction closes, so the insertion row is worked out here and set after it.
     int nInsertionRow = m_nInsertionRow;
     for (size_t i = 0; i < vecRows.size(); ++i)
-        nInsertionRow = std::max(nInsertionRow - 1, 0) - 1;
+        nInsertionRow = InsertionRowAfterRebuild(nInsertionRow) - 1;
 
     if (!vecRows.empty())
     {
@@ -763,29 +785,11 @@ void FrequencyViewCtrl::CreateDefinitions(const FrequencyListPaste& paste)
         ShowMessage(sNotAdded);
 }
 
-std::vector<values::Node*> FrequencyViewCtrl::DefinitionsInShownOrder() const
-{
-    std::vector<values::Node*> vecShown;
-    if (!m_pView)
-        return vecShown;
-    const QHeaderView* pHeader = m_pView->verticalHeader();
-    const int nRows = m_pView->rowCount();
-    vecShown.reserve(size_t(nRows));
-    for (int nVisual = 0; nVisual < nRows; ++nVisual)
-    {
-        FrequencyViewItem* pItem = GetRowMediator(pHeader->logicalIndex(nVisual));
-        values::Node* pFd = pItem ? pItem->GetNode() : nullptr;
-        if (pFd && pFd->GetParentNode() == m_pNode)
-            vecShown.push_back(pFd);
-    }
-    return vecShown;
-}
-
 void FrequencyViewCtrl::SlotReOrderTreeItems()
 {
     if (!m_pNode || !m_pView)
         return;
-    const std::vector<values::Node*> vecShown = DefinitionsInShownOrder();
+    const std::vector<values::Node*> vecShown = FrequencyListOrder::ShownOrder(*this);
     // All renames and the reordering change the list once.
     values::VtTransaction transaction;
     FrequencyListOrder::Apply(m_pNode, vecShown);

@@ -24,8 +24,10 @@ class ResortPopupMenu;
 
 namespace values
 {
+class IDynamicRules;
 class Mediator;
 class Node;
+class TreeItem;
 } // namespace values
 
 // The controller of a FrequencyView: its item delegate, the registry of its row mediators, the
@@ -123,6 +125,17 @@ public slots:
 
 protected:
     void AddAttributes();
+    // Appends columns with these headers after those the table has; the first call makes this
+    // controller the table's item delegate.
+    void AppendColumns(const QStringList& listHeaders);
+    // The node a child of the loaded node shows as a row, or null for a child without row.
+    virtual values::Node* RowNode(values::TreeItem* pChild) const;
+    // Where the insertion row stands after a rebuild of the rows, from where it stood.
+    virtual int InsertionRowAfterRebuild(int nRow) const;
+    // Selects the insertion row after a rebuild.
+    virtual void SelectInsertionRow();
+    // The rules of the current device definition for the node's type, or null.
+    static values::IDynamicRules* RulesOf(const values::Node* pNode);
     // The two text forms of Paste; false when the text is not of that form.
     bool PasteFrequencyListCopyStruct(QString& sText);
     bool PasteFrequencyStoreRG(QString& sText);
@@ -155,8 +168,6 @@ private slots:
 private:
     // Fills new definitions from read lines or store entries, all in one change of the list.
     void CreateDefinitions(const FrequencyListPaste& paste);
-    // Keep Order: the rows' definitions in the order the rows are shown.
-    std::vector<values::Node*> DefinitionsInShownOrder() const;
 
     bool m_bInitialised = false;
     QString m_sListPath; // the loaded node's path while rows are being built, else empty

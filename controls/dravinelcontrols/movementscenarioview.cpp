@@ -1,6 +1,6 @@
 #include "dravinelcontrols/movementscenarioview.h"
 
-#include "dravinelcontrols/frequencyviewctrl.h"
+#include "dravinelcontrols/movementscenarioviewctrl.h"
 
 MovementScenarioView::MovementScenarioView(QWidget* pParent, QString sName) : FrequencyView(pParent, sName)
 {
@@ -8,6 +8,5 @@ MovementScenarioView::MovementScenarioView(QWidget* pParent, QString sName) : Fr
 
 FrequencyViewCtrl* MovementScenarioView::MakeCtrl()
 {
-    // Until its own controller exists, the table is a plain frequency table.
-    return new FrequencyViewCtrl(this);
+    return new MovementScenarioViewCtrl(this);
 }
