@@ -40,11 +40,11 @@ values::IDynamicRules* ParameterSetRules()
 
 const char* const s_pszSource = "controls/dravinelcontrols/parameterviewctrl";
 
-void Assert(const char* pszExpression, int nLine)
+void Assert(const char* pszExpression, int nLine, const char* pszSource = s_pszSource)
 {
     ErrorHandler* pHandler = ErrorHandler::Instance();
     if (pHandler->IsAssertOn())
-        pHandler->_Q_assert(QString::fromLatin1(pszExpression), QString::fromLatin1(s_pszSource), nLine);
+        pHandler->_Q_assert(QString::fromLatin1(pszExpression), QString::fromLatin1(pszSource), nLine);
 }
 
 bool IsParameterSet(const values::Node* pNode)
@@ -101,7 +101,7 @@ void ParameterViewCtrl::Load(values::Node* pNode)
 {
     if (!pNode)
     {
-        Assert("pNode", __LINE__);
+        Assert("pNode", __LINE__, SourceName());
         return;
     }
     if (m_pNode)
@@ -222,19 +222,29 @@ values::Mediator* ParameterViewCtrl::CreateMediator(Observable* pObservable)
     auto* pTi = dynamic_cast<values::TreeItem*>(pObservable);
     if (!pTi)
     {
-        Assert("pTi", __LINE__);
+        Assert("pTi", __LINE__, SourceName());
         return nullptr;
     }
     values::Node* pNode = pTi->GetNode(QString());
     if (!pNode)
     {
-        Assert("pTi->GetNode()", __LINE__);
+        Assert("pTi->GetNode()", __LINE__, SourceName());
         return nullptr;
     }
-    auto* pItem = new ParameterViewItem(this, pNode);
+    ParameterViewItem* pItem = MakeItem(pNode);
     pItem->SetAliasMap(GetAliasMap());
     pItem->SetObserver(m_pModifyObserver);
     return pItem;
+}
+
+ParameterViewItem* ParameterViewCtrl::MakeItem(values::Node* pGroup)
+{
+    return new ParameterViewItem(this, pGroup);
+}
+
+const char* ParameterViewCtrl::SourceName() const
+{
+    return s_pszSource;
 }
 
 void ParameterViewCtrl::ReassignNode()

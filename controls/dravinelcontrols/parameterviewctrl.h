@@ -14,6 +14,7 @@
 
 class NewChildDialog;
 class ParameterView;
+class ParameterViewItem;
 class QAction;
 class QClipboard;
 class QPoint;
@@ -86,6 +87,10 @@ public slots:
     void SlotPaste();
 
 protected:
+    // The tab mediator of a group; derived editors make their own kind.
+    virtual ParameterViewItem* MakeItem(values::Node* pGroup);
+    // The source named in this controller's assertions.
+    virtual const char* SourceName() const;
     // Steps down from the node to its parameter set when it has one.
     void ReassignNode();
     // Creates the parameter set when it is missing and steps down to it.

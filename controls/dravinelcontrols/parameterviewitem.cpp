@@ -80,8 +80,8 @@ void ParameterViewItem::Init(ParameterView* pView)
 
 GenericView* ParameterViewItem::GetForm() const
 {
-    return m_pViewItem ? m_pViewItem->findChild<GenericView*>(QString(), Qt::FindDirectChildrenOnly)
-                       : nullptr;
+    // Recursively: a scenario tab holds its form inside a split view.
+    return m_pViewItem ? m_pViewItem->findChild<GenericView*>(QString()) : nullptr;
 }
 
 void ParameterViewItem::SetObserver(values::IModifyObserver* pObserver)
