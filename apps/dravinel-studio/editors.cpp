@@ -15,6 +15,12 @@ void RegisterAll()
     registry.Register(&DravinelDefinition::g_vdNodeFds, QStringLiteral("Frequencies"),
                       CreateFrequencySplitEditor);
     registry.Register(&DravinelDefinition::g_vdNodePar, QStringLiteral("Parameters"), CreateParameterEditor);
+    // Emissions, emitters and movements show their scenario groups, with the emission or
+    // movement table below a group's form.
+    for (const values::ValueDescriptor* pType :
+         {&DravinelDefinition::g_vdNodeIndEm, &DravinelDefinition::g_vdNodeIndEmi,
+          &DravinelDefinition::g_vdNodeIndMov})
+        registry.Register(pType, QStringLiteral("Scenario"), CreateParameterEditor);
 }
 
 bool IsPreferredStart(const QString& sItemText)

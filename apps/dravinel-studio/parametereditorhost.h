@@ -14,7 +14,8 @@ class Node;
 //
 // CreateParameterEditor takes a parameter set or any node that owns one (a device, a job, a
 // control set, a frequency definition); an owner without a set gets one as soon as a group is
-// created or pasted. CreateFrequencySplitEditor takes a frequency-definitions node.
+// created or pasted. The parameters of emissions, emitters and movements are scenario
+// parameters: their groups show as scenario forms with their emission or movement tables. CreateFrequencySplitEditor takes a frequency-definitions node.
 QWidget* CreateParameterEditor(values::Node* pParNode, QWidget* pParent, values::IModifyObserver* pObserver);
 QWidget* CreateFrequencySplitEditor(values::Node* pFdsNode, QWidget* pParent,
                                     values::IModifyObserver* pObserver);

@@ -127,14 +127,18 @@ values::Node* FillDfReceiver(values::Node* pRoot)
     Builder::Number(b.Group(pChannel16, &g_vdNodeDfSearch), &g_vdDfMode, DFMODE_CONTINUOUS);
     b.Fd(pFds, 156.525e6, 156.525e6, "Channel 70 DSC");
 
-    // Simulation scenario: two emissions, two emitters and a movement along four breakpoints.
+    // Simulation scenario: two emissions, two emitters and a movement along twelve breakpoints.
     values::Node* pEms = b.Create(pDev, &g_vdNodeEms);
     values::Node* pHandheld = b.Create(pEms, &g_vdNodeIndEm);
     values::Node* pFrequency = b.Group(pHandheld, &g_vdNodeSimFrequency);
     Builder::Text(pFrequency, &g_vdFreqType, "List");
+    // A handheld hopping over a few 2 m channels and a repeater input.
     Emission(b, pFrequency, 145.500e6, 12500, 2);
     Emission(b, pFrequency, 145.525e6, 12500, 1);
     Emission(b, pFrequency, 145.600e6, 25000, 3);
+    Emission(b, pFrequency, 145.750e6, 12500, 1);
+    Emission(b, pFrequency, 144.800e6, 16000, 4);
+    Emission(b, pFrequency, 433.500e6, 12500, 2);
     b.Create(pHandheld, &g_vdNodeIndEmi);
     values::Node* pBeacon = b.Create(pEms, &g_vdNodeIndEm);
     pFrequency = b.Group(pBeacon, &g_vdNodeSimFrequency);
@@ -154,10 +158,20 @@ values::Node* FillDfReceiver(values::Node* pRoot)
     values::Node* pMovs = b.Create(pDev, &g_vdNodeMovs);
     values::Node* pMovement = b.Group(b.Create(pMovs, &g_vdNodeIndMov), &g_vdNodeSimMovement);
     Builder::Text(pMovement, &g_vdMovType, "Breakpoints");
-    Breakpoint(b, pMovement, 48.1372, 11.5756, 0.0, 13.9);
-    Breakpoint(b, pMovement, 48.1500, 11.6000, 60.0, 13.9);
-    Breakpoint(b, pMovement, 48.1700, 11.6200, 0.0, 25.0);
-    Breakpoint(b, pMovement, 48.1900, 11.5850, 120.0, 8.3);
+    // From the city centre north along the motorway to the airport: a stop at the ring road,
+    // a traffic jam, and a wait at the terminal.
+    Breakpoint(b, pMovement, 48.1372, 11.5756, 0.0, 8.3);
+    Breakpoint(b, pMovement, 48.1455, 11.5820, 0.0, 11.1);
+    Breakpoint(b, pMovement, 48.1590, 11.5860, 45.0, 13.9);
+    Breakpoint(b, pMovement, 48.1765, 11.5914, 0.0, 22.2);
+    Breakpoint(b, pMovement, 48.1951, 11.6051, 0.0, 33.3);
+    Breakpoint(b, pMovement, 48.2163, 11.6230, 0.0, 33.3);
+    Breakpoint(b, pMovement, 48.2412, 11.6395, 300.0, 5.6);
+    Breakpoint(b, pMovement, 48.2690, 11.6570, 0.0, 36.1);
+    Breakpoint(b, pMovement, 48.2985, 11.6792, 0.0, 36.1);
+    Breakpoint(b, pMovement, 48.3301, 11.7142, 0.0, 25.0);
+    Breakpoint(b, pMovement, 48.3465, 11.7590, 0.0, 13.9);
+    Breakpoint(b, pMovement, 48.3538, 11.7861, 900.0, 0.0);
     return pDev;
 }
 

@@ -554,7 +554,7 @@ private slots:
             QStringList actual;
             for (const QString& s : L("Dcs single range suppressed own IndEm IndEmi SimFreqList SimMovList"))
                 actual << QString::number(count.value(s));
-            QCOMPARE(actual.join(' '), QString(nType == DF ? "2 4 3 1 2 2 3 3 4" : "1 2 2 1 1 0 0 0 0"));
+            QCOMPARE(actual.join(' '), QString(nType == DF ? "2 4 3 1 2 2 3 6 12" : "1 2 2 1 1 0 0 0 0"));
         }
     }
 
