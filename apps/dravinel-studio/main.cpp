@@ -1,10 +1,12 @@
 // The studio: a host application that shows the standard device tree of the process-wide
 // value tree, with the library's editors, and keeps it in files.
 //
-//   dravinel-studio [FILE] [--screenshot PNG]
+//   dravinel-studio [FILE] [--screenshot PNG] [--show NODE]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
-// window into PNG and exits (works offscreen, without a display).
+// window into PNG and exits (works offscreen, without a display). --show opens the first node
+// of that name (for instance "IndMov" for the movement scenario) instead of the first
+// frequency list.
 
 #include "editors.h"
 #include "studiopanel.h"
@@ -29,7 +31,7 @@ namespace
 
 // Opens the tree so that the first frequency list of the first job is current, which
 // makes the screenshot show an editor rather than an empty form.
-void SelectFirstEditor(StudioPanel& panel)
+void SelectFirstEditor(StudioPanel& panel, const QString& sShow)
 {
     ITreeListView* pView = panel.GetView();
     QTreeWidget* pTree = pView ? qobject_cast<QTreeWidget*>(pView->GetListView()) : nullptr;
@@ -40,7 +42,7 @@ void SelectFirstEditor(StudioPanel& panel)
         pTree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive);
     for (QTreeWidgetItem* pItem : lstItems)
     {
-        if (StudioEditors::IsPreferredStart(pItem->text(0)))
+        if (sShow.isEmpty() ? StudioEditors::IsPreferredStart(pItem->text(0)) : pItem->text(0) == sShow)
         {
             pTree->setCurrentItem(pItem);
             break;
@@ -72,6 +74,9 @@ int main(int argc, char** argv)
                                   QStringLiteral("Render the window into <png> and exit."),
                                   QStringLiteral("png"));
     parser.addOption(screenshot);
+    QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Open the first node named <node>."),
+                            QStringLiteral("node"));
+    parser.addOption(show);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
 
@@ -94,11 +99,13 @@ int main(int argc, char** argv)
     }
     panel.SetCaption();
     panel.show();
+    if (parser.isSet(show) && !parser.isSet(screenshot))
+        SelectFirstEditor(panel, parser.value(show));
 
     if (parser.isSet(screenshot))
     {
         const QString sFile = parser.value(screenshot);
-        SelectFirstEditor(panel);
+        SelectFirstEditor(panel, parser.value(show));
         QTimer::singleShot(300, &panel,
                            [&panel, sFile]()
                            {
