@@ -50,7 +50,7 @@ void ParameterViewItem::DeleteTreeItem()
     values::TreeItemMediator::DeleteTreeItem();
 }
 
-void ParameterViewItem::Init(ParameterView* pView)
+QVBoxLayout* ParameterViewItem::CreatePage(ParameterView* pView)
 {
     m_pViewItem = new QWidget(pView);
     m_pViewItem->setObjectName(QStringLiteral("TabWidget"));
@@ -62,6 +62,12 @@ void ParameterViewItem::Init(ParameterView* pView)
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
     m_pViewItem->setLayout(pLayout);
+    return pLayout;
+}
+
+void ParameterViewItem::Init(ParameterView* pView)
+{
+    QVBoxLayout* pLayout = CreatePage(pView);
 
     if (m_pViewItem->height() > s_nMinLaidOutHeight)
         m_pViewItem->resize(m_pViewItem->width(), m_pViewItem->height());

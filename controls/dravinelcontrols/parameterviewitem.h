@@ -8,6 +8,7 @@
 class GenericView;
 class ParameterView;
 class ParameterViewCtrl;
+class QVBoxLayout;
 class QWidget;
 
 namespace values
@@ -54,6 +55,8 @@ public:
 protected:
     // The form on the page, if any.
     GenericView* GetForm() const;
+    // The tab page (object name "TabWidget") with its margin-less layout "tabLayout".
+    QVBoxLayout* CreatePage(ParameterView* pView);
 
     ParameterViewCtrl* m_pCtrl;
     QWidget* m_pViewItem = nullptr;
