@@ -55,7 +55,8 @@ void ScenarioListCtrl::Update(Observable* pObservable, TChangeCode code)
 
 values::Node* ScenarioListCtrl::RowNode(values::TreeItem* pChild) const
 {
-    return pChild ? pChild->GetNode(QString()) : nullptr;
+    // Every child node is an entry (what GetNode with an empty path answers, without the path).
+    return pChild && pChild->IsNode() ? pChild->AsNode() : nullptr;
 }
 
 int ScenarioListCtrl::InsertionRowAfterRebuild(int nRow) const

@@ -27,16 +27,39 @@ void ScenarioListItem::Init(int nRow)
     values::ValueDescriptor::SetBasePath(m_pCtrl->PathOfDefinition(pEntry));
     // The attribute node is made before it is looked up: every cell needs it, the location
     // cell to reach the longitude.
-    m_layout.pAttribute->CreateAt(pEntry, nullptr);
     m_pAttribute = pEntry->GetChildNode(m_layout.pAttribute);
+    if (!m_pAttribute)
+    {
+        m_layout.pAttribute->CreateAt(pEntry, nullptr);
+        m_pAttribute = pEntry->GetChildNode(m_layout.pAttribute);
+    }
     nRow = PrepareRow(nRow);
     m_vecCells.reserve(3);
 
-    values::ValueBase* apValues[3];
+    // The values in one pass over the attribute node; any that is missing is made (the
+    // companion too, so that the location cell finds the longitude).
+    values::ValueBase* apValues[3] = {nullptr, nullptr, nullptr};
+    bool bCompanion = !m_layout.pCompanion;
+    if (m_pAttribute)
+    {
+        for (values::TreeItem* pChild : m_pAttribute->GetTreeItems())
+        {
+            const values::ValueDescriptor* pDescriptor = pChild->GetValueDescriptor();
+            bCompanion = bCompanion || pDescriptor == m_layout.pCompanion;
+            for (int nCol = 0; nCol < 3; ++nCol)
+            {
+                if (!apValues[nCol] && pDescriptor == m_layout.apColumns[nCol])
+                    apValues[nCol] = pChild->AsValue();
+            }
+        }
+    }
     for (int nCol = 0; nCol < 3; ++nCol)
-        apValues[nCol] =
-            dynamic_cast<values::ValueBase*>(m_layout.apColumns[nCol]->CreateAt(pEntry, nullptr));
-    if (m_layout.pCompanion)
+    {
+        if (!apValues[nCol])
+            apValues[nCol] =
+                dynamic_cast<values::ValueBase*>(m_layout.apColumns[nCol]->CreateAt(pEntry, nullptr));
+    }
+    if (!bCompanion)
         m_layout.pCompanion->CreateAt(pEntry, nullptr);
     // In a table sorted by a header click the cell of the sort column goes in last, so that the
     // complete row moves to its place.
