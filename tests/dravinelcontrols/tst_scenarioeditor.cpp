@@ -4,6 +4,9 @@
 
 #include "tst_frequencyfixture.h"
 
+#include "common/modalanswerer.h"
+#include "paltrey/resortpopupmenu.h"
+
 #include "dravinelcontrols/freqscenarioviewsplit.h"
 #include "dravinelcontrols/frequencyscenarioview.h"
 #include "dravinelcontrols/genericscenarioview.h"
@@ -92,6 +95,24 @@ values::IDynamicRules* RulesOf(values::Node* pNode)
         pNode->GetValueDescriptor());
 }
 
+// Right click on tab nTab, then a click on the menu entry; false when it is missing or disabled.
+bool ChooseFromMenu(ParameterView* pView, const QString& sEntry, int nTab)
+{
+    const QPoint pos = pView->tabBar()->tabRect(nTab).center();
+    QTest::mousePress(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
+    QTest::mouseRelease(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
+    ResortPopupMenu* pMenu = pView->GetCtrl()->GetMenu();
+    QAction* pAction = nullptr;
+    for (QAction* pEach : pMenu->actions())
+        if (pEach->text() == sEntry)
+            pAction = pEach;
+    const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
+    if (bOk)
+        QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
+    pMenu->hide();
+    return bOk;
+}
+
 } // namespace
 
 class TestScenarioEditor : public QObject
@@ -105,6 +126,8 @@ private slots:
     void lowerPane();
     void editor_data();
     void editor();
+    void paste_data();
+    void paste();
 };
 
 void TestScenarioEditor::rows_data()
@@ -334,6 +357,49 @@ void TestScenarioEditor::editor()
         QVERIFY(!pTable && !pSplit->GetFrequencyView());
     if (nStep == TypeLocation)
         QVERIFY(pTable && pTable->rowCount() >= 4);
+}
+
+void TestScenarioEditor::paste_data()
+{
+    QTest::addColumn<QString>("sAnswer");
+    QTest::addColumn<double>("dPower");
+    QTest::newRow("replace") << "&Replace" << 25.0;
+    QTest::newRow("keep") << "&Keep" << 10.0;
+}
+
+void TestScenarioEditor::paste()
+{
+    QFETCH(QString, sAnswer);
+    QFETCH(double, dPower);
+    // The sample's two emitters: the first transmits with 25 W, the second with the default.
+    Group root(g_vdNodeFds);
+    values::Node* pDev = SampleData::Fill(root.Get()).at(0);
+    const std::vector<values::Node*> vecEmitters =
+        pDev->GetChildNode(&g_vdNodeEmi)->GetChildNodes(&g_vdNodeIndEmi);
+    QCOMPARE(vecEmitters.size(), size_t(2));
+    QWidget host;
+    auto* pFrom = new ParameterScenarioView(&host, QStringLiteral("From"));
+    auto* pTo = new ParameterScenarioView(&host, QStringLiteral("To"));
+    pTo->move(0, 300);
+    pFrom->Init(vecEmitters[0]);
+    pTo->Init(vecEmitters[1]);
+    host.resize(600, 600);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QVERIFY(ChooseFromMenu(pFrom, "Copy", 0));
+    ModalAnswerer answerer({sAnswer});
+    QVERIFY(ChooseFromMenu(pTo, "Paste", 0));
+    QCOMPARE(answerer.Texts(),
+             QStringList{"The node SimGeneral already exists, should it be replaced with this one ?"});
+    values::Node* pGroup = vecEmitters[1]->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeSimGeneral);
+    QCOMPARE(pGroup->GetChildValue(&g_vdGenMaxPower)->GetNumber(), dPower);
+    // The tab shows the group as it stands now, in a scenario split whose form edits it.
+    QCOMPARE(pTo->count(), 1);
+    auto* pSplit = pTo->widget(0)->findChild<FreqScenarioViewSplit*>();
+    QVERIFY(pSplit);
+    auto* pSpin = pSplit->GetGenericScenarioView()->findChild<VCNumericFloatSpin*>("GenMaxPower");
+    QVERIFY(pSpin);
+    QCOMPARE(pSpin->value(), dPower);
 }
 
 QTEST_MAIN(TestScenarioEditor)
