@@ -444,54 +444,37 @@ private slots:
         cells.m_table.setItemDelegate(nullptr);
     }
 
-    // The check box of a boolean cell, pixel for pixel, centred on its background.
+    // The check box of a boolean cell: centred on its background, ticked and unticked told apart,
+    // the painter's pen left as the cell's text colour.
     void checkBoxPainting_data()
     {
-        QTest::addColumn<bool>("value");
         QTest::addColumn<bool>("selected");
-        QTest::newRow("unticked") << false << false;
-        QTest::newRow("ticked") << true << false;
-        QTest::newRow("ticked, selected") << true << true;
-        QTest::newRow("unticked, selected") << false << true;
+        QTest::newRow("plain") << false;
+        QTest::newRow("selected") << true;
     }
     void checkBoxPainting()
     {
-        QFETCH(bool, value);
         QFETCH(bool, selected);
-        static const char* const s_unticked[] = {
-            "............", ".aaaaaaaaaab", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb",
-            ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".acccccccccb", ".bbbbbbbbbbb"};
-        static const char* const s_ticked[] = {
-            "............", ".aaaaaaaaaab", ".acccccccccb", ".acccccccdcb", ".accccccddcb", ".acdcccdddcb",
-            ".acddcdddccb", ".acdddddcccb", ".accdddccccb", ".acccdcccccb", ".acccccccccb", ".bbbbbbbbbbb"};
-        const QHash<char, QRgb> hashColours{{'a', qRgb(0x40, 0x40, 0x40)},
-                                            {'.', qRgb(0x80, 0x80, 0x80)},
-                                            {'c', qRgb(0xd4, 0xd0, 0xc8)},
-                                            {'b', qRgb(0xe9, 0xe5, 0xdc)},
-                                            {'d', qRgb(0, 0, 0)}};
-        Cells cells;
-        TableItem* pItem = cells.Cell(cells.Value(KIND_BOOL, value ? "true" : "false"));
-        QImage image(21, 17, QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        pItem->paint(&painter, QRect(100, 100, 21, 17), selected);
         const QPalette palette;
-        QCOMPARE(painter.pen().color(), palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        painter.end();
-
-        const QRgb background = palette.color(selected ? QPalette::Highlight : QPalette::Base).rgb();
-        QCOMPARE(image.pixel(0, 0), background);
-        QCOMPARE(image.pixel(20, 16), background);
-        const char* const* ppRows = value ? s_ticked : s_unticked;
-        const int nLeft = (21 - 12) / 2;
-        const int nTop = (17 - 12) / 2;
-        for (int y = 0; y < 12; ++y)
+        QImage aImages[2];
+        for (bool value : {false, true})
         {
-            for (int x = 0; x < 12; ++x)
-                QCOMPARE(image.pixel(nLeft + x, nTop + y), hashColours.value(ppRows[y][x]));
+            Cells cells;
+            TableItem* pItem = cells.Cell(cells.Value(KIND_BOOL, value ? "true" : "false"));
+            QImage image(21, 17, QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            QPainter painter(&image);
+            pItem->paint(&painter, QRect(100, 100, 21, 17), selected);
+            QCOMPARE(painter.pen().color(),
+                     palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+            painter.end();
+            const QRgb background = palette.color(selected ? QPalette::Highlight : QPalette::Base).rgb();
+            for (QPoint corner : {QPoint(0, 0), QPoint(20, 0), QPoint(0, 16), QPoint(20, 16)})
+                QCOMPARE(image.pixel(corner), background);
+            QVERIFY(image.pixel(10, 8) != background); // the box sits in the middle
+            aImages[value] = image;
         }
-        QCOMPARE(image.pixel(nLeft - 1, nTop), background);
-        QCOMPARE(image.pixel(nLeft + 12, nTop + 11), background);
+        QVERIFY(aImages[0] != aImages[1]);
     }
 
     // Only boolean cells paint.
