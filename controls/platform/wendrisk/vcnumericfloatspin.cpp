@@ -15,12 +15,9 @@ const int s_nMaxDecimals = 15;
 }
 
 VCNumericFloatSpin::VCNumericFloatSpin(QWidget* pParent, const char* pszName, bool bShowUnit)
-    : QDoubleSpinBox(pParent), VCBinding(this), m_bShowUnit(bShowUnit)
+    : VCSpinBinding<QDoubleSpinBox>(pParent), m_bShowUnit(bShowUnit)
 {
     setObjectName(QString::fromLatin1(pszName ? pszName : ""));
-    // The value is written on Return, on leaving the field and on steps, not per keystroke.
-    setKeyboardTracking(false);
-    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
 
 VCNumericFloatSpin::~VCNumericFloatSpin() = default;
@@ -64,7 +61,7 @@ void VCNumericFloatSpin::Configure()
     setSuffix(m_bShowUnit ? VCNumberText::Suffix(pDescriptor) : QString());
 }
 
-bool VCNumericFloatSpin::ParseShown(const QString& sText, double* pNumber, QString* pError) const
+bool VCNumericFloatSpin::ParseNumber(const QString& sText, double* pNumber, QString* pError) const
 {
     QString sNumber = sText;
     if (!suffix().isEmpty() && sNumber.endsWith(suffix()))
@@ -75,35 +72,12 @@ bool VCNumericFloatSpin::ParseShown(const QString& sText, double* pNumber, QStri
     return VCNumberText::Parse(sNumber, pDescriptor, VCNumberText::Scale(pDescriptor), pNumber, pError);
 }
 
-bool VCNumericFloatSpin::Commit()
-{
-    if (!IsBound())
-    {
-        ShowHint(tr("No value is bound to this field."));
-        return false;
-    }
-    const QString sText = lineEdit()->text();
-    if (sText == m_sShown)
-    {
-        ClearHint();
-        return true;
-    }
-    double dNumber = 0.0;
-    QString sError;
-    if (!ParseShown(sText, &dNumber, &sError))
-    {
-        ShowHint(sError);
-        return false;
-    }
-    return CheckNumber(dNumber) && WriteNumber(dNumber);
-}
-
 QValidator::State VCNumericFloatSpin::validate(QString& sText, int&) const
 {
     // Anything may be typed (refusals are shown when the text is taken); only what would be
     // taken counts as acceptable.
     double dNumber = 0.0;
-    if (!ParseShown(sText, &dNumber, nullptr))
+    if (!ParseNumber(sText, &dNumber, nullptr))
         return QValidator::Intermediate;
     const values::ValueBase* pValue = GetBoundValue();
     const values::ValueDescriptor* pDescriptor = pValue ? pValue->GetValueDescriptor() : nullptr;
@@ -115,7 +89,7 @@ QValidator::State VCNumericFloatSpin::validate(QString& sText, int&) const
 double VCNumericFloatSpin::valueFromText(const QString& sText) const
 {
     double dNumber = 0.0;
-    if (!ParseShown(sText, &dNumber, nullptr))
+    if (!ParseNumber(sText, &dNumber, nullptr))
         return value();
     const values::ValueBase* pValue = GetBoundValue();
     return dNumber / VCNumberText::Scale(pValue ? pValue->GetValueDescriptor() : nullptr);
@@ -129,17 +103,11 @@ QString VCNumericFloatSpin::textFromValue(double dValue) const
 
 void VCNumericFloatSpin::stepBy(int nSteps)
 {
-    values::ValueBase* pValue = GetBoundValue();
-    if (!pValue || isReadOnly())
-        return;
-    const values::ValueDescriptor* pDescriptor = pValue->GetValueDescriptor();
-    const double dStep = singleStep() * VCNumberText::Scale(pDescriptor);
-    double dNumber = pValue->GetNumber() + nSteps * dStep;
+    const values::ValueBase* pValue = GetBoundValue();
+    const values::ValueDescriptor* pDescriptor = pValue ? pValue->GetValueDescriptor() : nullptr;
     // Arrows stop at the ends of the range, as every spin box does.
-    if (pDescriptor)
-        dNumber = std::min(pDescriptor->Maximum(), std::max(pDescriptor->Minimum(), dNumber));
-    if (dNumber != pValue->GetNumber() && CheckNumber(dNumber))
-        WriteNumber(dNumber);
+    StepNumber(nSteps, singleStep() * VCNumberText::Scale(pDescriptor),
+               pDescriptor ? pDescriptor->Minimum() : -1e300, pDescriptor ? pDescriptor->Maximum() : 1e300);
 }
 
 QAbstractSpinBox::StepEnabled VCNumericFloatSpin::stepEnabled() const
@@ -163,23 +131,5 @@ void VCNumericFloatSpin::ShowValue()
     Configure();
     const values::ValueBase* pValue = GetBoundValue();
     setValue(pValue->GetNumber() / VCNumberText::Scale(pValue->GetValueDescriptor()));
-    lineEdit()->setText(prefix() + textFromValue(value()) + suffix());
-    m_sShown = lineEdit()->text();
-    ClearHint();
-}
-
-void VCNumericFloatSpin::keyPressEvent(QKeyEvent* pEvent)
-{
-    if (TakeEditKey(pEvent->key(), isReadOnly(), lineEdit()->text(), m_sShown))
-    {
-        pEvent->accept();
-        return;
-    }
-    QDoubleSpinBox::keyPressEvent(pEvent);
-}
-
-void VCNumericFloatSpin::focusOutEvent(QFocusEvent* pEvent)
-{
-    CommitOnLeave(isReadOnly(), lineEdit()->text(), m_sShown);
-    QDoubleSpinBox::focusOutEvent(pEvent);
+    ShowText();
 }

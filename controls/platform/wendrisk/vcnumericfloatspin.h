@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wendrisk/vcbinding.h"
+#include "wendrisk/vcspinbinding.h"
 
 #include <QDoubleSpinBox>
 
@@ -16,7 +16,7 @@ class ValueDescriptor;
 // the prefix and unit follow the number. Typed text is taken on Return or when the field is
 // left; text that is no number or lies outside the range is refused with a hint, the value
 // stays. Arrow keys and the wheel step within the range and write at once.
-class VCNumericFloatSpin : public QDoubleSpinBox, public VCBinding
+class VCNumericFloatSpin : public VCSpinBinding<QDoubleSpinBox>
 {
     Q_OBJECT
 
@@ -33,9 +33,6 @@ public:
     void setAdditionalPrecision(int nDigits);
     int additionalPrecision() const { return m_nAdditionalPrecision; }
 
-    // Takes the current text now, as Return does. Answers whether the value took it.
-    bool Commit() override;
-
     QValidator::State validate(QString& sText, int& nPos) const override;
     double valueFromText(const QString& sText) const override;
     QString textFromValue(double dValue) const override;
@@ -45,15 +42,12 @@ protected:
     // From the stored number, not the rounded one shown: 59.95 shown as "60.0" can still step up.
     StepEnabled stepEnabled() const override;
     void ShowValue() override;
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void focusOutEvent(QFocusEvent* pEvent) override;
 
 private:
     void Configure();
-    bool ParseShown(const QString& sText, double* pNumber, QString* pError) const;
+    bool ParseNumber(const QString& sText, double* pNumber, QString* pError) const override;
 
     bool m_bShowUnit;
     int m_nAdditionalPrecision = 0;
     const values::ValueDescriptor* m_pConfigured = nullptr; // descriptor the range was set from
-    QString m_sShown; // the text last put in from the value, to tell operator edits
 };

@@ -10,11 +10,9 @@
 #include <climits>
 #include <cmath>
 
-VCSpinInt::VCSpinInt(QWidget* pParent, const char* pszName) : QSpinBox(pParent), VCBinding(this)
+VCSpinInt::VCSpinInt(QWidget* pParent, const char* pszName) : VCSpinBinding<QSpinBox>(pParent)
 {
     setObjectName(QString::fromLatin1(pszName ? pszName : ""));
-    setKeyboardTracking(false);
-    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
 
 VCSpinInt::~VCSpinInt() = default;
@@ -52,7 +50,7 @@ void VCSpinInt::Configure()
     setSuffix(sSuffix);
 }
 
-bool VCSpinInt::ParseShown(const QString& sText, int* pNumber, QString* pError) const
+bool VCSpinInt::ParseNumber(const QString& sText, double* pNumber, QString* pError) const
 {
     QString sNumber = sText;
     if (!suffix().isEmpty() && sNumber.endsWith(suffix()))
@@ -68,56 +66,27 @@ bool VCSpinInt::ParseShown(const QString& sText, int* pNumber, QString* pError) 
             *pError = tr("\"%1\" is not a whole number.").arg(sNumber.trimmed());
         return false;
     }
-    *pNumber = int(dNumber);
+    *pNumber = dNumber;
     return true;
-}
-
-bool VCSpinInt::Commit()
-{
-    if (!IsBound())
-    {
-        ShowHint(tr("No value is bound to this field."));
-        return false;
-    }
-    const QString sText = lineEdit()->text();
-    if (sText == m_sShown)
-    {
-        ClearHint();
-        return true;
-    }
-    int nNumber = 0;
-    QString sError;
-    if (!ParseShown(sText, &nNumber, &sError))
-    {
-        ShowHint(sError);
-        return false;
-    }
-    return CheckNumber(nNumber) && WriteNumber(nNumber);
 }
 
 QValidator::State VCSpinInt::validate(QString& sText, int&) const
 {
-    int nNumber = 0;
-    if (!ParseShown(sText, &nNumber, nullptr) || nNumber < minimum() || nNumber > maximum())
+    double dNumber = 0.0;
+    if (!ParseNumber(sText, &dNumber, nullptr) || dNumber < minimum() || dNumber > maximum())
         return QValidator::Intermediate;
     return QValidator::Acceptable;
 }
 
 int VCSpinInt::valueFromText(const QString& sText) const
 {
-    int nNumber = 0;
-    return ParseShown(sText, &nNumber, nullptr) ? nNumber : value();
+    double dNumber = 0.0;
+    return ParseNumber(sText, &dNumber, nullptr) ? int(dNumber) : value();
 }
 
 void VCSpinInt::stepBy(int nSteps)
 {
-    values::ValueBase* pValue = GetBoundValue();
-    if (!pValue || isReadOnly())
-        return;
-    double dNumber = pValue->GetNumber() + double(nSteps) * singleStep();
-    dNumber = std::min(double(maximum()), std::max(double(minimum()), dNumber));
-    if (dNumber != pValue->GetNumber() && CheckNumber(dNumber))
-        WriteNumber(dNumber);
+    StepNumber(nSteps, singleStep(), minimum(), maximum());
 }
 
 void VCSpinInt::ShowValue()
@@ -125,23 +94,5 @@ void VCSpinInt::ShowValue()
     Configure();
     const double dNumber = GetBoundValue()->GetNumber();
     setValue(int(std::max(double(INT_MIN), std::min(double(INT_MAX), dNumber))));
-    lineEdit()->setText(prefix() + textFromValue(value()) + suffix());
-    m_sShown = lineEdit()->text();
-    ClearHint();
-}
-
-void VCSpinInt::keyPressEvent(QKeyEvent* pEvent)
-{
-    if (TakeEditKey(pEvent->key(), isReadOnly(), lineEdit()->text(), m_sShown))
-    {
-        pEvent->accept();
-        return;
-    }
-    QSpinBox::keyPressEvent(pEvent);
-}
-
-void VCSpinInt::focusOutEvent(QFocusEvent* pEvent)
-{
-    CommitOnLeave(isReadOnly(), lineEdit()->text(), m_sShown);
-    QSpinBox::focusOutEvent(pEvent);
+    ShowText();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wendrisk/vcbinding.h"
+#include "wendrisk/vcspinbinding.h"
 
 #include <QSpinBox>
 
@@ -13,7 +13,7 @@ class ValueDescriptor;
 // A spin box bound to an integer value, with the descriptor's range and unit as suffix. Typed
 // text is taken on Return or when the field is left; no number or out of range is refused
 // with a hint and the value stays. Arrows and the wheel step and write at once.
-class VCSpinInt : public QSpinBox, public VCBinding
+class VCSpinInt : public VCSpinBinding<QSpinBox>
 {
     Q_OBJECT
 
@@ -25,21 +25,16 @@ public:
     bool SetValueInt_ValuePath(const QString& sPath);
     values::ValueBase* GetValueInt() const { return GetBoundValue(); }
 
-    bool Commit() override;
-
     QValidator::State validate(QString& sText, int& nPos) const override;
     int valueFromText(const QString& sText) const override;
     void stepBy(int nSteps) override;
 
 protected:
     void ShowValue() override;
-    void keyPressEvent(QKeyEvent* pEvent) override;
-    void focusOutEvent(QFocusEvent* pEvent) override;
 
 private:
     void Configure();
-    bool ParseShown(const QString& sText, int* pNumber, QString* pError) const;
+    bool ParseNumber(const QString& sText, double* pNumber, QString* pError) const override;
 
     const values::ValueDescriptor* m_pConfigured = nullptr;
-    QString m_sShown;
 };
