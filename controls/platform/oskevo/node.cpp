@@ -320,6 +320,9 @@ void Node::DeleteChildren(IObserver* pOriginator)
             vecDoomed.push_back(pChild);
     }
     m_vecChildren.swap(vecKept);
+    // An emptied node numbers new names afresh ("Dev", "Dev_1", ...).
+    if (m_vecChildren.empty())
+        m_hashUniqueHint.clear();
     NotifyChildrenChanged(pOriginator);
     for (TreeItem* pChild : vecDoomed)
         delete pChild;
