@@ -1,21 +1,19 @@
 // The studio: a host application that shows the standard device tree of the process-wide
 // value tree, with the library's editors, and keeps it in files.
 //
-//   dravinel-studio [FILE] [--screenshot PNG] [--show NODE]
+//   dravinel-studio [FILE] [--screenshot PNG] [--show PATH]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
-// window into PNG and exits (works offscreen, without a display). --show opens the first node
-// of that name (for instance "IndMov" for the movement scenario) instead of the first
-// frequency list.
+// window into PNG and exits (works offscreen, without a display). --show opens the node at
+// that path (for instance "Dev/Movs/IndMov/Par" for the movement scenario) instead of the
+// first frequency list.
 
-#include "editors.h"
 #include "studiopanel.h"
 
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
-#include "tolveth/itreelistview.h"
-#include "tolveth/treeviewbase.h"
 #include "tolveth/treeviewbasectrl.h"
+#include "tolveth/treeviewsplit.h"
 #include "zorvanappstartup/cfgcenter.h"
 
 #include <QApplication>
@@ -23,31 +21,26 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
-#include <QTreeWidget>
 #include <cstdio>
 
 namespace
 {
 
-// Opens the tree so that the first frequency list of the first job is current, which
-// makes the screenshot show an editor rather than an empty form.
-void SelectFirstEditor(StudioPanel& panel, const QString& sShow)
+// Makes the node at sPath (below the root, "Dev/Movs/IndMov/Par") current, or by default the
+// first frequency list of the first job, so that the window shows an editor rather than an
+// empty form.
+void SelectFirstEditor(StudioPanel& panel, const QString& sPath)
 {
-    ITreeListView* pView = panel.GetView();
-    QTreeWidget* pTree = pView ? qobject_cast<QTreeWidget*>(pView->GetListView()) : nullptr;
-    if (!pTree)
-        return;
-    pTree->expandAll();
-    const QList<QTreeWidgetItem*> lstItems =
-        pTree->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive);
-    for (QTreeWidgetItem* pItem : lstItems)
+    auto* pView = dynamic_cast<TreeViewSplit*>(panel.GetView());
+    values::Node* pRoot = values::Tree::Instance()->GetRoot();
+    values::Node* pNode = pRoot->GetNode(sPath.isEmpty() ? QStringLiteral("Dev/Dcd/Dcs/Fds") : sPath);
+    if (!pView || !pNode)
     {
-        if (sShow.isEmpty() ? StudioEditors::IsPreferredStart(pItem->text(0)) : pItem->text(0) == sShow)
-        {
-            pTree->setCurrentItem(pItem);
-            break;
-        }
+        if (!sPath.isEmpty())
+            std::fprintf(stderr, "No node %s in the tree\n", qPrintable(sPath));
+        return;
     }
+    pView->GetTreeViewCtrl()->SelectTreeItem(pNode);
     // In the frequency list, a definition with parameters of its own shows the most.
     for (QTableWidget* pTable : panel.findChildren<QTableWidget*>())
     {
@@ -74,13 +67,13 @@ int main(int argc, char** argv)
                                   QStringLiteral("Render the window into <png> and exit."),
                                   QStringLiteral("png"));
     parser.addOption(screenshot);
-    QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Open the first node named <node>."),
-                            QStringLiteral("node"));
+    QCommandLineOption show(
+        QStringLiteral("show"),
+        QStringLiteral("Open the node at <path> below the root, e.g. Dev/Movs/IndMov/Par."),
+        QStringLiteral("path"));
     parser.addOption(show);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
-
-    StudioEditors::RegisterAll();
 
     StudioPanel panel;
     panel.Init(QStringLiteral("/"));
@@ -99,7 +92,7 @@ int main(int argc, char** argv)
     }
     panel.SetCaption();
     panel.show();
-    if (parser.isSet(show) && !parser.isSet(screenshot))
+    if (!parser.isSet(screenshot))
         SelectFirstEditor(panel, parser.value(show));
 
     if (parser.isSet(screenshot))

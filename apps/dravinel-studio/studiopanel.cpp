@@ -1,6 +1,6 @@
 #include "studiopanel.h"
 
-#include "studiotreeview.h"
+#include "dravinelcontrols/dravinelview.h"
 
 #include "dravineldefinition/sampledata.h"
 #include "oskevo/node.h"
@@ -26,7 +26,7 @@ QString StudioPanel::GetFileOpenPattern()
 
 ITreeListView* StudioPanel::CreateView()
 {
-    return new StudioTreeView(this);
+    return new DravinelView(this);
 }
 
 QString StudioPanel::GetFileNodePath()
