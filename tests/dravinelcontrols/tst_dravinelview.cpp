@@ -262,6 +262,10 @@ private slots:
         QCOMPARE(tree.Text("Dev"), QString("<Name> [DF Monitoring Receiver]"));
         tree.NodeAt("Dev/DevAttr")->DeleteItem(pName);
         QCOMPARE(tree.Text("Dev"), QString("<Name> [DF Monitoring Receiver]"));
+        auto* pType = dynamic_cast<values::ValueSelection*>(tree.NodeAt("Dev/DevAttr")->GetChildValue(&g_vdDevType));
+        const values::ValueSelection& types = DeviceDefinitionCenter::Instance().GetDeviceTypes();
+        QVERIFY(pType->SetAsString(types.GetItem(types.GetCount() - 1).GetName()));
+        QCOMPARE(tree.Text("Dev"), "<Name> [" + types.GetItem(types.GetCount() - 1).GetName() + "]");
 
         auto* pSet = dynamic_cast<values::Value<QString>*>(
             tree.NodeAt("Dev/Dcd/Dcs/DcsAttr")->GetChildValue(&g_vdDcsName));
