@@ -15,10 +15,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QPushButton>
 #include <QTreeWidgetItem>
@@ -35,19 +35,17 @@ const char* const s_xpmNode[] = {
     "#aaaaaaaaaaaaa#.", "#aaaaaaaaaaaaa#.", "#aaaaaaaaaaaaa#.", "###############.", "................",
     "................"};
 
-// XPM data is static: one pixmap per picture serves every item.
+// XPM data is static: one icon per picture serves every item (GUI thread only). The icons
+// are kept to the end of the process, never destroyed after the application object.
 QIcon IconOf(const char* const* ppXpm)
 {
     if (!ppXpm)
         return QIcon();
-    const QString sKey = QStringLiteral("tolveth-xpm-%1").arg(quintptr(ppXpm), 0, 16);
-    QPixmap pixmap;
-    if (!QPixmapCache::find(sKey, &pixmap))
-    {
-        pixmap = QPixmap(ppXpm);
-        QPixmapCache::insert(sKey, pixmap);
-    }
-    return QIcon(pixmap);
+    static auto* s_pIcons = new QHash<const char* const*, QIcon>;
+    auto it = s_pIcons->find(ppXpm);
+    if (it == s_pIcons->end())
+        it = s_pIcons->insert(ppXpm, QIcon(QPixmap(ppXpm)));
+    return it.value();
 }
 
 const QString s_sDocumentMarker = QStringLiteral("<!DOCTYPE Vt>");
