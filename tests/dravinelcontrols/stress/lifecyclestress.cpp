@@ -221,6 +221,12 @@ public:
     QString Do(const Step& step)
     {
         Collect();
+        if (m_vecNodes.size() < 60)
+        {
+            // Most of the tree deleted: another view brings the devices back.
+            DravinelDefinition::SampleData::Fill(m_pRoot);
+            Collect();
+        }
         m_sDid.clear();
         OpenView& view = *m_vecViews[step.a % m_vecViews.size()];
         if (!view.pWidget)
@@ -321,6 +327,8 @@ public:
         }
         QCoreApplication::processEvents();
         Collect(); // what lives after the step
+        m_nActed += !m_sDid.isEmpty();
+        m_nNodes += m_vecNodes.size();
         if (m_bVerbose)
             fprintf(stderr, "  %s\n",
                     qPrintable(m_sDid.isEmpty() ? QStringLiteral("(nothing to do)") : m_sDid));
@@ -331,6 +339,15 @@ public:
             sProblem = QStringLiteral("the host of %1 was not told of the edit").arg(s_apszViews[view.nKind]);
         m_pOrdered = nullptr;
         return sProblem;
+    }
+
+    // How many steps did something, and the mean number of nodes after a step.
+    QString Statistics(size_t nSteps) const
+    {
+        return QStringLiteral("%1 of %2 steps acted, %3 nodes on average")
+            .arg(m_nActed)
+            .arg(nSteps)
+            .arg(nSteps ? m_nNodes / nSteps : 0);
     }
 
 private:
@@ -676,6 +693,8 @@ private:
     std::unordered_set<const values::TreeItem*> m_setLive;
     FrequencyView* m_pOrdered = nullptr;
     QString m_sDid;
+    size_t m_nActed = 0;
+    size_t m_nNodes = 0;
 };
 
 // Shared with the child that runs the steps: the step it is at and what went wrong.
@@ -719,7 +738,9 @@ bool RunForked(const std::vector<Step>& vecSteps, bool bVerbose, Outcome& rOutco
                     _exit(1);
                 }
             }
+            printf("%s\n", qPrintable(run.Statistics(vecSteps.size())));
         }
+        fflush(stdout);
         _exit(0);
     }
     int nStatus = 0;
