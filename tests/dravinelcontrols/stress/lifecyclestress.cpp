@@ -258,7 +258,11 @@ public:
             if (values::Node* pNode = Pick(m_vecNodes, step.b))
             {
                 Did(QStringLiteral("rename %1 from outside").arg(PathOf(pNode)));
-                pNode->SetName(QStringLiteral("R%1").arg(step.c % 7), nullptr, true);
+                // Another view keeps the type's name stem (lists find their entries by it).
+                pNode->SetName(pNode->GetValueDescriptor() ? pNode->GetValueDescriptor()->DefaultItemName() +
+                                                                 QString::number(step.c % 7)
+                                                           : QStringLiteral("R%1").arg(step.c % 7),
+                               nullptr, true);
             }
             break;
         case OutsideEdit:
@@ -697,6 +701,8 @@ private:
     size_t m_nNodes = 0;
 };
 
+bool s_bShrinking = false; // trials print nothing
+
 // Shared with the child that runs the steps: the step it is at and what went wrong.
 struct Outcome
 {
@@ -738,7 +744,8 @@ bool RunForked(const std::vector<Step>& vecSteps, bool bVerbose, Outcome& rOutco
                     _exit(1);
                 }
             }
-            printf("%s\n", qPrintable(run.Statistics(vecSteps.size())));
+            if (!s_bShrinking)
+                printf("%s\n", qPrintable(run.Statistics(vecSteps.size())));
         }
         fflush(stdout);
         _exit(0);
@@ -843,8 +850,10 @@ int main(int argc, char** argv)
         return 1;
     vecSteps.resize(size_t(outcome.nStep) + 1);
     s_sFault = FaultOf(outcome);
+    s_bShrinking = true;
     int nTrials = 0;
     vecSteps = Shrink(vecSteps, nTrials);
+    s_bShrinking = false;
     printf("shortest failing sequence (%zu steps, %d trials), as run:\n", vecSteps.size(), nTrials);
     RunForked(vecSteps, true, outcome);
     printf("problem: %s\nreplay: %s --replay \"%s\"\n", outcome.szProblem, argv[0],
