@@ -7,7 +7,7 @@ BENCH_BUILD ?= build-release
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps configure build test test-asan demo bench format clean
+.PHONY: all deps configure build test test-asan stress demo bench format clean
 
 all: build
 
@@ -29,6 +29,12 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DDRAVINEL_SANITIZE=ON -DDRAVINEL_BUILD_BENCHMARKS=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The long lifecycle stress run over the open editors (seed: STRESS_SEED, default the time).
+STRESS_STEPS ?= 100000
+stress: configure
+	cmake --build $(BUILD) -j $(JOBS) --target lifecyclestress
+	QT_QPA_PLATFORM=offscreen DRAVINEL_STRESS_SEED=$(STRESS_SEED) $(BUILD)/tests/dravinelcontrols/stress/lifecyclestress --steps $(STRESS_STEPS)
 
 demo: build
 	@bash tools/run-demo.sh $(BUILD)

@@ -38,6 +38,7 @@ FrequencyViewCtrl* FrequencyView::GetCtrl() const
 
 void FrequencyView::SetObserver(values::IModifyObserver* pObserver)
 {
+    values::KVModifier::SetObserver(pObserver); // kept for a controller made later
     if (m_pCtrl)
         m_pCtrl->SetObserver(pObserver);
 }
@@ -70,6 +71,8 @@ void FrequencyView::Init(values::Node* pNode)
         return;
     m_pCtrl = MakeCtrl();
     m_pCtrl->SetAliasMap(GetAliasMap());
+    if (m_pModifyObserver)
+        m_pCtrl->SetObserver(m_pModifyObserver);
     m_pCtrl->Init(pNode);
 }
 

@@ -226,6 +226,13 @@ void GenericScenarioViewCtrl::Update(Observable* pObservable, TChangeCode code)
     GenericViewCtrl::Update(pObservable, code);
 }
 
+void GenericScenarioViewCtrl::SetObserver(values::IModifyObserver* pObserver)
+{
+    GenericViewCtrl::SetObserver(pObserver);
+    if (FrequencyView* pList = GetListView())
+        pList->SetObserver(pObserver);
+}
+
 FrequencyView* GenericScenarioViewCtrl::GetListView() const
 {
     auto* pSplit = GetView() ? qobject_cast<FreqScenarioViewSplit*>(GetView()->parentWidget()) : nullptr;

@@ -34,6 +34,8 @@ public:
     void NotifyViewItemDeleted(GenericViewItem* pItem) override;
     void UpdateViewItemList() override;
 
+    // Also reaches the lower pane's table, which may have been made before.
+    void SetObserver(values::IModifyObserver* pObserver) override;
     void NotifyDeleted(values::Mediator* pMediator) override;
     values::Mediator* CreateMediator(Observable* pObservable) override;
     void Update(Observable* pObservable, TChangeCode code) override;

@@ -554,6 +554,12 @@ void ParameterViewCtrl::PasteNode(values::Node* pPastedNode)
     }
     else
     {
+        // A group the set's rules refuse gets no parameter set made for it: a refused paste
+        // leaves the tree as it was.
+        values::IDynamicRules* pSetRules = ParameterSetRules();
+        if (m_pNode && !IsParameterSet(m_pNode) && !m_pNode->GetChildNode(&g_vdNodePar) &&
+            (!pSetRules || !pSetRules->IsAddAllowed(m_pNode, pDescriptor)))
+            return ShowRefused(sName);
         AssignParNode();
         pTarget = m_pNode;
     }

@@ -11,13 +11,15 @@
 // Answers the modal message boxes a test provokes, as an operator would: every box that
 // comes up is recorded (title and text) and answered by clicking the button whose text is the
 // next planned answer ("&Keep", "&Replace", "OK"); without a planned answer the box's default
-// button, or else its first one, is clicked. Lives for one test step.
+// button, or else its first one, is clicked. Lives for one test step. Long runs look at every
+// pass of the box's event loop (interval 0).
 class ModalAnswerer
 {
 public:
-    explicit ModalAnswerer(const QStringList& listAnswers = QStringList()) : m_listAnswers(listAnswers)
+    explicit ModalAnswerer(const QStringList& listAnswers = QStringList(), int nIntervalMs = 5)
+        : m_listAnswers(listAnswers)
     {
-        m_timer.setInterval(5);
+        m_timer.setInterval(nIntervalMs);
         QObject::connect(&m_timer, &QTimer::timeout, [this]() { Poll(); });
         m_timer.start();
     }

@@ -159,19 +159,21 @@ void TstFrequencyView::suppressedFlagFollowsValue()
 
 void TstFrequencyView::editsReachHostObserver_data()
 {
-    QTest::addColumn<bool>("observerBeforeLoad");
+    QTest::addColumn<QString>("observerSet"); // before init, before load, after load
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("start, observer set first") << true << 0 << QStringLiteral("101 MHz");
-    QTest::newRow("start, observer set after load") << false << 0 << QStringLiteral("101 MHz");
-    QTest::newRow("name, observer set after load") << false << 2 << QStringLiteral("Renamed");
-    QTest::newRow("stop, observer set after load") << false << 1 << QStringLiteral("300 MHz");
+    QTest::newRow("start, observer set first") << "before load" << 0 << QStringLiteral("101 MHz");
+    QTest::newRow("start, observer set after load") << "after load" << 0 << QStringLiteral("101 MHz");
+    QTest::newRow("name, observer set after load") << "after load" << 2 << QStringLiteral("Renamed");
+    QTest::newRow("stop, observer set after load") << "after load" << 1 << QStringLiteral("300 MHz");
+    // A host that sets the observer on the new view before it initialises it.
+    QTest::newRow("name, observer set before init") << "before init" << 2 << QStringLiteral("Renamed");
 }
 
 void TstFrequencyView::editsReachHostObserver()
 {
-    QFETCH(bool, observerBeforeLoad);
+    QFETCH(QString, observerSet);
     QFETCH(int, column);
     QFETCH(QString, text);
 
@@ -180,12 +182,20 @@ void TstFrequencyView::editsReachHostObserver()
     ModifyRecorder recorder;
     FrequencyView view(nullptr, QStringLiteral("view"));
     view.resize(640, 400);
-    view.Init(nullptr);
-    if (observerBeforeLoad)
+    if (observerSet == QLatin1String("before init"))
+    {
         view.SetObserver(&recorder);
-    view.Load(fds.Get());
-    if (!observerBeforeLoad)
-        view.SetObserver(&recorder);
+        view.Init(fds.Get());
+    }
+    else
+    {
+        view.Init(nullptr);
+        if (observerSet == QLatin1String("before load"))
+            view.SetObserver(&recorder);
+        view.Load(fds.Get());
+        if (observerSet == QLatin1String("after load"))
+            view.SetObserver(&recorder);
+    }
     view.show();
     view.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&view));

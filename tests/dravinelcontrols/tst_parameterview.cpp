@@ -408,6 +408,11 @@ void TstParameterView::paste_data()
         << "-" << QStringList{}
         << QStringList{"Paste Text Format Error.\nThe node General in the clipboard could not be added !"}
         << QStringList{"Detection"} << 55.0;
+    QTest::newRow("refused group onto a device without set: no set made")
+        << "=SimGeneral"
+        << "-" << QStringList{}
+        << QStringList{"Paste Text Format Error.\nThe node General in the clipboard could not be added !"}
+        << QStringList{} << qQNaN();
     QTest::newRow("text that is no document")
         << "FrequencyListCopyStruct\nFrequency\tName\n"
         << "If" << QStringList{}
@@ -442,12 +447,14 @@ void TstParameterView::paste()
     for (const QString& sTitle : answerer.Titles())
         QCOMPARE(sTitle, s_sAppName);
     QCOMPARE(TabTexts(editor.View()), tabs);
-    QCOMPARE(Threshold(target.Par()->GetChildNode(&g_vdNodeDet)), threshold);
-    // A set that existed stays the same object, so every view of it keeps showing it.
-    QCOMPARE(target.Device()->GetChildNodes(&g_vdNodePar).size(), size_t(1));
+    values::Node* pSet = target.Par();
+    QCOMPARE(Threshold(pSet ? pSet->GetChildNode(&g_vdNodeDet) : nullptr), threshold);
+    // A set that existed stays the same object, so every view of it keeps showing it; a paste
+    // that brings nothing makes none.
+    QCOMPARE(target.Device()->GetChildNodes(&g_vdNodePar).size(), size_t(pOldSet || !tabs.isEmpty()));
     if (pOldSet)
-        QCOMPARE(target.Par(), pOldSet);
-    QCOMPARE(editor.Ctrl()->GetNode(), target.Par());
+        QCOMPARE(pSet, pOldSet);
+    QCOMPARE(editor.Ctrl()->GetNode(), pSet ? pSet : target.Device());
     // Every row that pastes something brings a detection group with threshold 55.
     QCOMPARE(host.WasToldModified(), threshold == 55.0);
     QCOMPARE(editor.View()->IsModified(), threshold == 55.0);

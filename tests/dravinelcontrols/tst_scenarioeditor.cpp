@@ -263,6 +263,7 @@ enum Step
     DeleteShown,
     DeleteGroup,
     DeleteList,
+    DeleteBreakpoint,
 };
 
 void TestScenarioEditor::editor_data()
@@ -275,6 +276,7 @@ void TestScenarioEditor::editor_data()
     QTest::newRow("the shown node deleted") << int(DeleteShown) << 0;
     QTest::newRow("the movement group deleted") << int(DeleteGroup) << 0;
     QTest::newRow("the breakpoint list deleted") << int(DeleteList) << 1;
+    QTest::newRow("a breakpoint deleted in the table") << int(DeleteBreakpoint) << 1;
 }
 
 void TestScenarioEditor::editor()
@@ -342,6 +344,11 @@ void TestScenarioEditor::editor()
         break;
     case DeleteList:
         delete pGroup->GetChildNode(&g_vdNodeSimMovListSuper);
+        break;
+    case DeleteBreakpoint:
+        recorder.m_nCalls = 0;
+        QVERIFY(UseContextMenu(pTable, 1, QStringLiteral("&Delete Breakpoint")).bShown);
+        QVERIFY(recorder.m_nCalls > 0); // the table made with the tab reports to the editor's host
         break;
     }
     QCoreApplication::processEvents();
