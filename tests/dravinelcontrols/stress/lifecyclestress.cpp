@@ -485,8 +485,13 @@ private:
             return EditCell(pTable, nRow, int(step.b % 3), sText);
         }
         QWidget* pPage = pParams ? pParams->currentWidget() : view.pWidget.data();
-        const QList<QAbstractSpinBox*> list =
-            pPage ? pPage->findChildren<QAbstractSpinBox*>() : QList<QAbstractSpinBox*>();
+        // Only what the operator can reach: a cell editor released with its row is hidden
+        // until it is deleted.
+        QList<QAbstractSpinBox*> list;
+        for (QAbstractSpinBox* pCandidate :
+             pPage ? pPage->findChildren<QAbstractSpinBox*>() : QList<QAbstractSpinBox*>())
+            if (pCandidate->isVisible())
+                list << pCandidate;
         if (list.isEmpty())
             return false;
         QAbstractSpinBox* pSpin = list.at(int(step.b % quint32(list.size())));
