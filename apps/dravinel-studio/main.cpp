@@ -1,12 +1,12 @@
 // The studio: a host application that shows the standard device tree of the process-wide
 // value tree, with the library's editors, and keeps it in files.
 //
-//   dravinel-studio [FILE] [--screenshot PNG] [--show NODE]
+//   dravinel-studio [FILE] [--screenshot PNG] [--show NODE] [--lang LANG]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
 // window into PNG and exits (works offscreen, without a display). --show opens the first node
 // of that name (for instance "IndMov" for the movement scenario) instead of the first
-// frequency list.
+// frequency list. --lang shows the library's texts in that language ("de"), "en" in English.
 
 #include "editors.h"
 #include "studiopanel.h"
@@ -17,6 +17,7 @@
 #include "tolveth/treeviewbase.h"
 #include "tolveth/treeviewbasectrl.h"
 #include "zorvanappstartup/cfgcenter.h"
+#include "zorvanappstartup/translationcenter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -77,9 +78,16 @@ int main(int argc, char** argv)
     QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Open the first node named <node>."),
                             QStringLiteral("node"));
     parser.addOption(show);
+    QCommandLineOption lang(QStringLiteral("lang"),
+                            QStringLiteral("Show the texts in language <lang> (de, en)."),
+                            QStringLiteral("lang"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
 
+    // Before any view exists: views and alias tables translate their texts when they are made.
+    if (parser.isSet(lang))
+        TranslationCenter::Instance()->SetLocale(QLocale(parser.value(lang)));
     StudioEditors::RegisterAll();
 
     StudioPanel panel;
