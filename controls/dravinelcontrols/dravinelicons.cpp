@@ -44,19 +44,21 @@ const char* const s_apszDevice[] = {
     " 44          44 "
 };
 
+// The header, colours and upper rows of the two document pictures: a white sheet whose top
+// right corner is folded over.
+#define DRAVINEL_SHEET_TOP \
+    "16 16 3 1", "  c None", ". c #000000", "# c #FFFFFF", \
+    "                ", \
+    "  .........     ", \
+    "  .#######..    ", \
+    "  .#######.#.   ", \
+    "  .#######.##.  ", \
+    "  .#######..... ", \
+    "  .###########. ",
+
 // A sheet with a folded corner and lines of text.
 const char* const s_apszControlSet[] = {
-    "16 16 3 1",
-    "  c None",
-    ". c #000000",
-    "# c #FFFFFF",
-    "                ",
-    "  .........     ",
-    "  .#######..    ",
-    "  .#######.#.   ",
-    "  .#######.##.  ",
-    "  .#######..... ",
-    "  .###########. ",
+    DRAVINEL_SHEET_TOP
     "  .#.......###. ",
     "  .###########. ",
     "  .#.........#. ",
@@ -70,17 +72,7 @@ const char* const s_apszControlSet[] = {
 
 // A sheet with a folded corner and a list of tasks.
 const char* const s_apszJobDocument[] = {
-    "16 16 3 1",
-    "  c None",
-    ". c #000000",
-    "# c #FFFFFF",
-    "                ",
-    "  .........     ",
-    "  .#######..    ",
-    "  .#######.#.   ",
-    "  .#######.##.  ",
-    "  .#######..... ",
-    "  .###########. ",
+    DRAVINEL_SHEET_TOP
     "  .#..#.....##. ",
     "  .#..########. ",
     "  .###########. ",
@@ -349,6 +341,7 @@ const char* const s_apszDownload[] = {
     " .............. ",
     "                "
 };
+#undef DRAVINEL_SHEET_TOP
 // clang-format on
 
 } // namespace
