@@ -1,12 +1,13 @@
 // The studio: a host application that shows the standard device tree of the process-wide
 // value tree, with the library's editors, and keeps it in files.
 //
-//   dravinel-studio [FILE] [--screenshot PNG] [--show PATH]
+//   dravinel-studio [FILE] [--screenshot PNG] [--show PATH] [--lang LANG]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
 // window into PNG and exits (works offscreen, without a display). --show opens the node at
 // that path (for instance "Dev/Movs/IndMov/Par" for the movement scenario) instead of the
-// first frequency list.
+// first frequency list. --lang shows the library's texts in that language ("de"), "en" in
+// English.
 
 #include "studiopanel.h"
 
@@ -15,6 +16,7 @@
 #include "tolveth/treeviewbasectrl.h"
 #include "tolveth/treeviewsplit.h"
 #include "zorvanappstartup/cfgcenter.h"
+#include "zorvanappstartup/translationcenter.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -72,8 +74,16 @@ int main(int argc, char** argv)
         QStringLiteral("Open the node at <path> below the root, e.g. Dev/Movs/IndMov/Par."),
         QStringLiteral("path"));
     parser.addOption(show);
+    QCommandLineOption lang(QStringLiteral("lang"),
+                            QStringLiteral("Show the texts in language <lang> (de, en)."),
+                            QStringLiteral("lang"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
+
+    // Before any view exists: views and alias tables translate their texts when they are made.
+    if (parser.isSet(lang))
+        TranslationCenter::Instance()->SetLocale(QLocale(parser.value(lang)));
 
     StudioPanel panel;
     panel.Init(QStringLiteral("/"));

@@ -28,12 +28,6 @@ using namespace DravinelDefinition;
 namespace
 {
 
-QString Tr(const char* pszText)
-{
-    // One translation context for every message of the frequency editor.
-    return QCoreApplication::translate("FrequencyViewCtrl", pszText);
-}
-
 QString Number(double d)
 {
     return QString::number(d, 'g', 15);
@@ -96,7 +90,7 @@ QString FrequencyListPaste::CheckFrequency(double dHz)
     const double dMin = std::max(start.Minimum(), stop.Minimum());
     const double dMax = std::min(start.Maximum(), stop.Maximum());
     if (dHz < dMin || dHz > dMax)
-        return Tr("the frequency %1 Hz lies outside %2 to %3 Hz.")
+        return tr("the frequency %1 Hz lies outside %2 to %3 Hz.")
             .arg(Number(dHz), Number(dMin), Number(dMax));
     return QString();
 }
@@ -147,14 +141,14 @@ void FrequencyListPaste::ReadLine(const QString& sLine, int nLine, int nFrequenc
     const QString sFrequency = Field(vecFields, nFrequency).trimmed();
     if (sFrequency.isEmpty())
     {
-        m_vecProblems.push_back({nLine, Tr("no frequency is given.")});
+        m_vecProblems.push_back({nLine, tr("no frequency is given.")});
         return;
     }
     bool bOk = false;
     entry.dFrequency = Zorvan::toDoubleEx(sFrequency, &bOk);
     if (!bOk)
     {
-        m_vecProblems.push_back({nLine, Tr("the frequency \"%1\" is not a number.").arg(sFrequency)});
+        m_vecProblems.push_back({nLine, tr("the frequency \"%1\" is not a number.").arg(sFrequency)});
         return;
     }
     const QString sRange = CheckFrequency(entry.dFrequency);
@@ -169,13 +163,13 @@ void FrequencyListPaste::ReadLine(const QString& sLine, int nLine, int nFrequenc
         entry.dBandwidth = Zorvan::toDoubleEx(sBandwidth, &bOk);
         if (!bOk)
         {
-            m_vecProblems.push_back({nLine, Tr("the bandwidth \"%1\" is not a number.").arg(sBandwidth)});
+            m_vecProblems.push_back({nLine, tr("the bandwidth \"%1\" is not a number.").arg(sBandwidth)});
             return;
         }
         if (entry.dBandwidth < 0.0)
         {
             m_vecProblems.push_back(
-                {nLine, Tr("the bandwidth %1 Hz is negative.").arg(Number(entry.dBandwidth))});
+                {nLine, tr("the bandwidth %1 Hz is negative.").arg(Number(entry.dBandwidth))});
             return;
         }
         entry.bBandwidth = true;
@@ -217,17 +211,17 @@ void FrequencyListPaste::ReadFrequencyStore(const QString& sText)
 
 QString FrequencyListPaste::DescribeProblems() const
 {
-    QString sText = Tr("Paste Text Format Error:") + QLatin1Char('\n') +
-                    (m_bStoreList ? Tr("Nothing was pasted. These entries cannot be read:")
-                                  : Tr("Nothing was pasted. These lines cannot be read:"));
-    const QString sLine = m_bStoreList ? Tr("Entry %1: %2") : Tr("Line %1: %2");
+    QString sText = tr("Paste Text Format Error:") + QLatin1Char('\n') +
+                    (m_bStoreList ? tr("Nothing was pasted. These entries cannot be read:")
+                                  : tr("Nothing was pasted. These lines cannot be read:"));
+    const QString sLine = m_bStoreList ? tr("Entry %1: %2") : tr("Line %1: %2");
     const int nShown = std::min(int(m_vecProblems.size()), int(s_nProblemsShown));
     for (int i = 0; i < nShown; ++i)
         sText += QLatin1Char('\n') +
                  sLine.arg(m_vecProblems[size_t(i)].nLine).arg(m_vecProblems[size_t(i)].sReason);
     const int nMore = int(m_vecProblems.size()) - nShown;
     if (nMore > 0)
-        sText += QLatin1Char('\n') + Tr("... and %1 more.").arg(nMore);
+        sText += QLatin1Char('\n') + tr("... and %1 more.").arg(nMore);
     return sText;
 }
 

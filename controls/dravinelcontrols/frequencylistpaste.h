@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -25,6 +26,9 @@ class Node;
 // quotes, semicolons and commas included.
 class FrequencyListPaste
 {
+    // Its messages are the frequency editor's: one translation context for all of them.
+    Q_DECLARE_TR_FUNCTIONS(FrequencyViewCtrl)
+
 public:
     // One definition to create.
     struct Entry
