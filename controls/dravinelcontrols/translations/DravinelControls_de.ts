@@ -1328,4 +1328,41 @@
         <translation>&amp;Ersetzen</translation>
     </message>
 </context>
+<context>
+    <name>TviDcd</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+</context>
+<context>
+    <name>TviDev</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Standard Device</source>
+        <translation>Standardgerät</translation>
+    </message>
+</context>
+<context>
+    <name>TviStdNode</name>
+    <message>
+        <source>Paste Text Format Error.</source>
+        <translation>Fehler im Format des eingefügten Texts.</translation>
+    </message>
+    <message>
+        <source>The data in the clipboard could not be added!</source>
+        <translation>Die Daten in der Zwischenablage konnten nicht hinzugefügt werden!</translation>
+    </message>
+    <message>
+        <source>The node %1 in the clipboard could not be added!</source>
+        <translation>Der Knoten %1 in der Zwischenablage konnte nicht hinzugefügt werden!</translation>
+    </message>
+</context>
 </TS>
