@@ -13,6 +13,7 @@
 #include "common/modalanswerer.h"
 #include "common/parametereditortools.h"
 
+#include "dravinelcontrols/dravinelview.h"
 #include "dravinelcontrols/freqscenarioviewsplit.h"
 #include "dravinelcontrols/frequencyscenarioview.h"
 #include "dravinelcontrols/frequencyviewitem.h"
@@ -26,6 +27,8 @@
 #include "dravineldefinition/sampledata.h"
 #include "oskevo/treewatcher.h"
 #include "oskevo/vtxml.h"
+#include "tolveth/treeviewbasectrl.h"
+#include "tolveth/tvinodesplit.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -124,11 +127,12 @@ enum ViewKind
     Emissions,
     Movement,
     ScenarioForm,
+    DeviceTree,
     ViewKindCount
 };
 const char* const s_apszViews[] = {"FrequencyView",         "FrequencyViewSplit",    "ParameterView",
                                    "ParameterScenarioView", "FrequencyScenarioView", "MovementScenarioView",
-                                   "GenericScenarioView"};
+                                   "GenericScenarioView",   "DravinelView"};
 
 const std::vector<const values::ValueDescriptor*>& ShownTypes(int nKind)
 {
@@ -139,7 +143,8 @@ const std::vector<const values::ValueDescriptor*>& ShownTypes(int nKind)
         {&g_vdNodeIndEm, &g_vdNodeIndEmi, &g_vdNodeIndMov},
         {&g_vdNodeSimFreqListSuper},
         {&g_vdNodeSimMovListSuper},
-        {&g_vdNodeSimGeneral, &g_vdNodeSimFrequency, &g_vdNodeSimMovement}};
+        {&g_vdNodeSimGeneral, &g_vdNodeSimFrequency, &g_vdNodeSimMovement},
+        {&g_vdNodeRoot, &g_vdNodeDev}};
     return s_avec[nKind];
 }
 
@@ -162,6 +167,8 @@ struct OpenView
 
     ITreeEdit* Edit() const
     {
+        if (auto* pTree = dynamic_cast<DravinelView*>(pWidget.data()))
+            return pTree;
         if (auto* pForm = dynamic_cast<FreqScenarioViewSplit*>(pWidget.data()))
             return pForm->GetGenericScenarioView();
         if (auto* pTable = dynamic_cast<FrequencyView*>(pWidget.data()))
@@ -173,18 +180,27 @@ struct OpenView
     // The tables and parameter editors the view shows, nested ones included.
     void Parts(std::vector<FrequencyView*>& vecTables, std::vector<ParameterView*>& vecParams) const
     {
-        if (auto* pTable = dynamic_cast<FrequencyView*>(pWidget.data()))
+        PartsOf(pWidget.data(), vecTables, vecParams);
+        // The device tree: the editor its current item shows.
+        if (auto* pTree = dynamic_cast<DravinelView*>(pWidget.data()))
+            if (auto* pTvi = dynamic_cast<TviNodeSplit*>(pTree->GetTreeViewCtrl()->CurrentTvi()))
+                PartsOf(pTvi->GetDisplay(), vecTables, vecParams);
+    }
+    static void PartsOf(QWidget* pWidget, std::vector<FrequencyView*>& vecTables,
+                        std::vector<ParameterView*>& vecParams)
+    {
+        if (auto* pTable = dynamic_cast<FrequencyView*>(pWidget))
             vecTables.push_back(pTable);
-        if (auto* pSplit = dynamic_cast<FrequencyViewSplit*>(pWidget.data()))
+        if (auto* pSplit = dynamic_cast<FrequencyViewSplit*>(pWidget))
         {
             vecTables.push_back(pSplit->GetFrequencyView());
             if (pSplit->GetParameterView())
                 vecParams.push_back(pSplit->GetParameterView());
         }
-        if (auto* pForm = dynamic_cast<FreqScenarioViewSplit*>(pWidget.data()))
+        if (auto* pForm = dynamic_cast<FreqScenarioViewSplit*>(pWidget))
             if (pForm->GetFrequencyView())
                 vecTables.push_back(pForm->GetFrequencyView());
-        if (auto* pParams = dynamic_cast<ParameterView*>(pWidget.data()))
+        if (auto* pParams = dynamic_cast<ParameterView*>(pWidget))
         {
             vecParams.push_back(pParams);
             for (auto* pForm : pParams->findChildren<FreqScenarioViewSplit*>())
@@ -304,7 +320,15 @@ public:
             }
             break;
         case Select:
-            MakeCurrent(pTable, pParams, step.c);
+            if (auto* pTree = dynamic_cast<DravinelView*>(view.pWidget.data()); pTree && step.b % 2)
+            {
+                values::Node* pNode = Pick(m_vecNodes, step.c);
+                Did(QStringLiteral("select %1 in the device tree").arg(PathOf(pNode)));
+                pTree->GetTreeViewCtrl()->SelectTreeItem(pNode);
+                QCoreApplication::processEvents();
+            }
+            else
+                MakeCurrent(pTable, pParams, step.c);
             break;
         case LoadOther:
         case InitOther:
@@ -419,6 +443,9 @@ private:
             break;
         case Movement:
             pEdit = new MovementScenarioView(nullptr, sName);
+            break;
+        case DeviceTree:
+            pEdit = new DravinelView(nullptr);
             break;
         default:
         {
@@ -629,6 +656,29 @@ private:
         return QString();
     }
 
+    // The device tree: every item shows a live node, below its parent item's node.
+    QString CheckTree(DravinelView* pTree) const
+    {
+        std::vector<QTreeWidgetItem*> vecItems;
+        for (int i = 0; i < pTree->GetListView()->topLevelItemCount(); ++i)
+            vecItems.push_back(pTree->GetListView()->topLevelItem(i));
+        while (!vecItems.empty())
+        {
+            QTreeWidgetItem* pLvi = vecItems.back();
+            vecItems.pop_back();
+            TreeViewItem* pTvi = TreeViewItem::FromListViewItem(pLvi);
+            values::Node* pNode = pTvi ? pTvi->GetNode() : nullptr;
+            if (!pNode || !Live(pNode))
+                return QStringLiteral("an item of the device tree shows no live node");
+            TreeViewItem* pParent = pLvi->parent() ? TreeViewItem::FromListViewItem(pLvi->parent()) : nullptr;
+            if (pParent && pNode->GetParentNode() != pParent->GetNode())
+                return QStringLiteral("the item of %1 stands below another node's item").arg(PathOf(pNode));
+            for (int i = 0; i < pLvi->childCount(); ++i)
+                vecItems.push_back(pLvi->child(i));
+        }
+        return QString();
+    }
+
     // A parameter editor: its node exists, and each tab is the page of a live group of it.
     QString CheckParams(ParameterView* pParams) const
     {
@@ -685,6 +735,8 @@ private:
                 if (pCtrl && pCtrl->GetNode() && !Live(pCtrl->GetNode()))
                     sProblem = QStringLiteral("the form's node is gone");
             }
+            if (auto* pTree = dynamic_cast<DravinelView*>(pView->pWidget.data()); pTree && sProblem.isEmpty())
+                sProblem = CheckTree(pTree);
             if (!sProblem.isEmpty())
                 return QStringLiteral("%1: %2").arg(s_apszViews[pView->nKind], sProblem);
         }
