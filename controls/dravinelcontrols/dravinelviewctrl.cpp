@@ -102,12 +102,17 @@ values::Mediator* DravinelViewCtrl::CreateMediator(Observable* pObservable)
     ITreeViewCtrl* pCtrl = this;
     QWidget* pArea = m_pDisplayArea;
 
+    // Sibling names are unique in the value tree: a second device or control set is "Dev_1" or
+    // "Dcs_1", and is a device or control set all the same.
+    auto isNamed = [&](const QString& sStdName, const values::ValueDescriptor& type)
+    { return sName == sStdName || (pDescriptor == &type && IsEqualToStdName(sName, sStdName)); };
+
     TviStdNode* pTvi = nullptr;
-    if (sName == C::g_sDev)
+    if (isNamed(C::g_sDev, g_vdNodeDev))
         pTvi = new TviDev(pCtrl, pArea, pItem);
     else if (sName == C::g_sDcd)
         pTvi = new TviDcd(pCtrl, pArea, pItem);
-    else if (sName == C::g_sDcs)
+    else if (isNamed(C::g_sDcs, g_vdNodeDcs))
         pTvi = new TviDcs(pCtrl, pArea, pItem);
     else if (IsEqualToStdName(sName, C::g_sFds))
         pTvi = new TviFds(pCtrl, pArea, pItem);

@@ -130,9 +130,9 @@ private slots:
         { QTest::newRow(pszPath) << QString(pszShown) << QString(pszPath) << QString(pszItem); };
         row("", "", "TviStdRoot");
         row("", "Dev", "TviDev");
-        row("", "Dev_1", "TviStdNode");
+        row("", "Dev_1", "TviDev"); // the value tree's name for a second device
         row("", "Dev/Dcd", "TviDcd");
-        row("", "Dev/Dcd/Dcs_1", "TviStdNode"); // only the standard name itself
+        row("", "Dev/Dcd/Dcs_1", "TviDcs");
         row("", "Dev/Dcd/Dcs", "TviDcs");
         row("", "Dev/Dcd/Dcs/Fds", "TviFds");
         row("", "Dev/Par", "TviPar");
@@ -146,6 +146,7 @@ private slots:
         row("", "Dev/Extra/Fds 1a", "TviStdNode");
         row("", "Dev/Extra/Par", "TviPar");
         row("", "Dev/Extra/Other", "TviStdNode");
+        row("", "Dev/Extra/Dev_2", "TviStdNode"); // a generic node is no device by its name alone
     }
     void itemClass()
     {
@@ -155,7 +156,7 @@ private slots:
         DeviceTree tree;
         values::Node* pExtra = new values::Node("Extra");
         tree.NodeAt("Dev")->AddItem(pExtra);
-        ValueTreeText::Build(pExtra, "Fds_3{} Other{}");
+        ValueTreeText::Build(pExtra, "Fds_3{} Other{} Dev_2{}");
         pExtra->AddItem(new values::Node("Fds 1a"));
         pExtra->AddItem(g_vdNodePar.CreateItem("Par"));
         tree.pView->Load(tree.NodeAt(shown));
@@ -262,7 +263,8 @@ private slots:
         QCOMPARE(tree.Text("Dev"), QString("<Name> [DF Monitoring Receiver]"));
         tree.NodeAt("Dev/DevAttr")->DeleteItem(pName);
         QCOMPARE(tree.Text("Dev"), QString("<Name> [DF Monitoring Receiver]"));
-        auto* pType = dynamic_cast<values::ValueSelection*>(tree.NodeAt("Dev/DevAttr")->GetChildValue(&g_vdDevType));
+        auto* pType =
+            dynamic_cast<values::ValueSelection*>(tree.NodeAt("Dev/DevAttr")->GetChildValue(&g_vdDevType));
         const values::ValueSelection& types = DeviceDefinitionCenter::Instance().GetDeviceTypes();
         QVERIFY(pType->SetAsString(types.GetItem(types.GetCount() - 1).GetName()));
         QCOMPARE(tree.Text("Dev"), "<Name> [" + types.GetItem(types.GetCount() - 1).GetName() + "]");
