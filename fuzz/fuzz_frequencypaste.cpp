@@ -116,6 +116,17 @@ void CheckUnchangedOnFailure(const SmallTree& tree, const QString& sBefore)
     }
 }
 
+// Loads the node into the editor and pastes the text; the node stays loaded for further checks.
+template <class View>
+void Paste(View* pView, values::Node* pNode, const SmallTree& tree, const QString& sText)
+{
+    const QString sBefore = tree.Text();
+    pView->Load(pNode);
+    QGuiApplication::clipboard()->setText(sText);
+    pView->GetCtrl()->SlotPaste();
+    CheckUnchangedOnFailure(tree, sBefore);
+}
+
 void PasteIntoFrequencyView(const QString& sText, int nDefinitions)
 {
     SmallTree tree;
@@ -128,12 +139,8 @@ void PasteIntoFrequencyView(const QString& sText, int nDefinitions)
         pFd->GetValue(g_vdFStop.PathName().mid(1))->SetNumber(1e6 * (n + 1));
         pFd->GetValue(g_vdFName.PathName().mid(1))->SetAsString(QStringLiteral("Old%1").arg(n));
     }
-    const QString sBefore = tree.Text();
     FrequencyView* pView = g_pFrequencyView;
-    pView->Load(pFds);
-    QGuiApplication::clipboard()->setText(sText);
-    pView->GetCtrl()->SlotPaste();
-    CheckUnchangedOnFailure(tree, sBefore);
+    Paste(pView, pFds, tree, sText);
     int nShown = 0;
     for (values::TreeItem* pChild : pFds->GetTreeItems())
         nShown += FrequencyViewItem::AsDefinition(pChild) ? 1 : 0;
@@ -153,13 +160,8 @@ void PasteIntoParameterView(const QString& sText, int nVariant)
         pDevice->DeleteItem(pSet);
     for (int n = 0; n < nVariant && nVariant < 3; ++n)
         Rules(&g_vdNodePar)->CreateChild(pSet, n == 0 ? &g_vdNodeDet : &g_vdNodeIf, nullptr);
-    const QString sBefore = tree.Text();
-    ParameterView* pView = g_pParameterView;
-    pView->Load(pDevice);
-    QGuiApplication::clipboard()->setText(sText);
-    pView->GetCtrl()->SlotPaste();
-    CheckUnchangedOnFailure(tree, sBefore);
-    pView->Unload();
+    Paste(g_pParameterView, pDevice, tree, sText);
+    g_pParameterView->Unload();
 }
 
 void DropMessage(QtMsgType eType, const QMessageLogContext& /*context*/, const QString& sText)
