@@ -4,10 +4,12 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-release
+FUZZ_BUILD ?= build-fuzz
+FUZZ_TIME  ?= 180
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps configure build test test-asan stress demo bench format clean
+.PHONY: all deps configure build test test-asan stress demo bench fuzz format clean
 
 all: build
 
@@ -45,8 +47,15 @@ bench: deps
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bash tools/run-bench.sh $(BENCH_BUILD)
 
+# The libFuzzer targets (fuzz/), built with clang, each run for FUZZ_TIME seconds.
+fuzz:
+	@bash tools/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G "$(GENERATOR)" -DCMAKE_BUILD_TYPE=Debug -DDRAVINEL_FUZZ=ON -DDRAVINEL_BUILD_TESTS=OFF -DDRAVINEL_BUILD_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD) --target fuzz_all -j $(JOBS)
+	@FUZZ_TIME=$(FUZZ_TIME) bash tools/run-fuzz.sh $(FUZZ_BUILD)
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

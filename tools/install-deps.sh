@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, when missing.
+# With --fuzz also clang and its runtime for libFuzzer and the sanitizers (make fuzz).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ make qtbase5-dev qttools5-dev-tools qttools5-dev xvfb xauth)
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -357,6 +357,9 @@ void TstFrequencyPaste::pasteStoreList_data()
     QTest::newRow("two entries") << StoreList({StoreEntry("Tower", 118.1e6), StoreEntry("Ground", 121.9e6)})
                                  << QStringList{"Tower", "Ground"} << QStringList() << QStringList();
     QTest::newRow("empty list") << StoreList({}) << QStringList() << QStringList() << QStringList();
+    QTest::newRow("carriage returns in a comment")
+        << StoreList({StoreEntry("Tower\r\nEast\r", 118.1e6)}) << QStringList{"Tower\r\nEast\r"}
+        << QStringList() << QStringList();
     QTest::newRow("entry out of range")
         << StoreList({StoreEntry("Ok", 1e6), StoreEntry("Far", 5e10)}) << QStringList()
         << QStringList{"Paste Text Format Error:\nNothing was pasted. These entries cannot be read:\n"

@@ -423,6 +423,22 @@ QString HertzText(double dHz)
     return QString::number(dHz, 'g', QLocale::FloatingPointShortest);
 }
 
+// A text element whose carriage returns survive: a reader turns a raw one into a line feed, so
+// each is written as a character reference (QXmlStreamWriter writes them raw in text).
+void WriteTextElement(QXmlStreamWriter& writer, const QString& sName, const QString& sText)
+{
+    writer.writeStartElement(sName);
+    const QStringList listParts = sText.split(QLatin1Char('\r'));
+    for (int i = 0; i < listParts.size(); ++i)
+    {
+        if (i > 0)
+            writer.writeEntityReference(QStringLiteral("#13"));
+        if (!listParts.at(i).isEmpty())
+            writer.writeCharacters(listParts.at(i));
+    }
+    writer.writeEndElement();
+}
+
 } // namespace
 
 void FrequencyStoreList::SetXmlString(const QString& sText, int nFlags)
@@ -450,8 +466,8 @@ QString FrequencyStoreList::GetXmlString() const
     for (const FrequencyStoreEntry& entry : m_vecEntries)
     {
         writer.writeStartElement(QStringLiteral("FrequencyStoreEntry"));
-        writer.writeTextElement(QStringLiteral("Type"), entry.GetType());
-        writer.writeTextElement(QStringLiteral("Comment"), entry.GetComment());
+        WriteTextElement(writer, QStringLiteral("Type"), entry.GetType());
+        WriteTextElement(writer, QStringLiteral("Comment"), entry.GetComment());
         const FFMSettings& settings = entry.GetFFM_Settings();
         writer.writeStartElement(QStringLiteral("FFM_Settings"));
         writer.writeTextElement(QStringLiteral("Frequency"), HertzText(settings.GetFrequency().GetValue()));
