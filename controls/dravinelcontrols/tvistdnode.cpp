@@ -58,26 +58,8 @@ bool TviStdNode::CommandSwitch(unsigned int nCommand, bool bExecute)
     }
     if (!IsCommandAllowed(nCommand))
         return false;
-    if (!bExecute)
-        return true;
-    switch (nCommand)
-    {
-    case CMD_NEW:
-        OnNew();
-        break;
-    case CMD_CUT:
-        OnCut();
-        break;
-    case CMD_COPY:
-        OnCopy();
-        break;
-    case CMD_PASTE:
-        OnPaste();
-        break;
-    case CMD_DELETE:
-        OnDelete();
-        break;
-    }
+    if (bExecute)
+        Carry(nCommand);
     return true;
 }
 

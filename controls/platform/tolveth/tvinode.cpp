@@ -107,8 +107,13 @@ bool TviNode::CommandSwitch(unsigned int nCommand, bool bExecute)
     }
     if (!IsCommandAllowed(nCommand))
         return false;
-    if (!bExecute)
-        return true;
+    if (bExecute)
+        Carry(nCommand);
+    return true;
+}
+
+void TviNode::Carry(unsigned int nCommand)
+{
     switch (nCommand)
     {
     case CMD_NEW:
@@ -126,8 +131,9 @@ bool TviNode::CommandSwitch(unsigned int nCommand, bool bExecute)
     case CMD_DELETE:
         OnDelete();
         break;
+    default:
+        break;
     }
-    return true;
 }
 
 void TviNode::OnNew()

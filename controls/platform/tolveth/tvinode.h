@@ -82,6 +82,9 @@ public slots:
     void SlotNewChild(const values::ValueDescriptor* pDescriptor);
 
 protected:
+    // Carries out an item command (new, cut, copy, paste, delete) through the item's own
+    // operations, without asking whether it is allowed.
+    void Carry(unsigned int nCommand);
     // An information box without parent, titled with the application name.
     static void ShowInformation(const QString& sText);
     // Adds one pasted node (owned) under pTarget; false when the paste is to stop.
