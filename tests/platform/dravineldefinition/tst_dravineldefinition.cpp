@@ -1,5 +1,6 @@
 // The standard device definition: names, value and device types, rules, the sample tree, look-ups.
 
+#include "common/recordingobserver.h"
 #include "dravineldefinition/dravineldefinition.h"
 #include "dravineldefinition/nodefactory.h"
 #include "kvbase/errorhandler.h"
@@ -100,17 +101,11 @@ int Key(values::TreeItem* pItem)
     return pSelection ? pSelection->GetCurrentKey() : -2;
 }
 
-// Counts the child-list changes of what it watches, and tells when that is deleted.
-struct Watch : IObserver
+// The child-list changes the observer was told of.
+int Children(const RecordingObserver& observer)
 {
-    void Update(Observable*, TChangeCode code) override
-    {
-        m_nChildren += code == values::CC_CHILDREN ? 1 : 0;
-        m_bDeleted |= code == values::CC_DELETING;
-    }
-    int m_nChildren = 0;
-    bool m_bDeleted = false;
-};
+    return observer.Codes().count(values::CC_CHILDREN);
+}
 } // namespace
 
 class TestDravinelDefinition : public QObject
@@ -286,10 +281,9 @@ private slots:
         QStringList texts;
         auto oldSink = pHandler->SetSink([&texts](const ErrorHandler::Report& r) { texts << r.sText; });
         pHandler->SetLevel(traceLevel == -1 ? int(ErrorHandler::LEVEL_TRACE) : traceLevel);
-        Watch watch;
-        pDcd->AddObserver(&watch);
+        RecordingObserver watch(QStringLiteral("job"));
+        watch.Observe(pDcd);
         const int nRepairs = pDefinition->Prepare(traceLevel != -1);
-        pDcd->DeleteObserver(&watch);
         pHandler->SetLevel(nLevel);
         pHandler->SetSink(oldSink);
 
@@ -297,7 +291,7 @@ private slots:
         for (const QString& sPath : remove)
             QVERIFY2(pDcd->GetItem(sPath), qPrintable(sPath));
         QVERIFY(repairs || Signature(pDcd) == sBefore);
-        QCOMPARE(watch.m_nChildren, remove.contains("DcdAttr") ? 1 : 0); // one batch
+        QCOMPARE(Children(watch), remove.contains("DcdAttr") ? 1 : 0); // one batch
         QCOMPARE(texts.filter("Added missing").size(), traceLevel > 0 ? repairs : 0);
         QCOMPARE(texts.filter("outside the device range").size(), outside);
         QVERIFY(!outside || texts.filter("outside").first().contains(sFdPath));
@@ -355,11 +349,10 @@ private slots:
         if (bOwnerAsked)
             return;
         const QString sBefore = Signature(pNode);
-        Watch watch;
-        pNode->AddObserver(&watch);
+        RecordingObserver watch(QStringLiteral("node"));
+        watch.Observe(pNode);
         values::Node* pChild = pRules->CreateChild(pNode, Descriptor(child), nullptr); // none for no child
-        pNode->DeleteObserver(&watch);
-        QCOMPARE(watch.m_nChildren, made.isEmpty() ? 0 : 1);
+        QCOMPARE(Children(watch), made.isEmpty() ? 0 : 1);
         QVERIFY(!pRules->CreateChild(nullptr, Descriptor(child), nullptr));
         QCOMPARE(pChild ? Signature(pChild) : Signature(pNode), made.isEmpty() ? sBefore : made);
         // Where it belongs, and nothing of the type's shape is missing.
@@ -383,13 +376,12 @@ private slots:
         values::Node root(QStringLiteral("Root"), &g_vdNodeRoot);
         values::Node* pOffline = root.AddNode(QStringLiteral("Offline"));
         values::Node* pBare = pOffline->AddNode(QStringLiteral("Dcd")); // typed by its name
-        Watch watch;
-        pBare->AddObserver(&watch);
+        RecordingObserver watch(QStringLiteral("job"));
+        watch.Observe(pBare);
         values::IDynamicRules* pRules = Rules(VUHF, &g_vdNodeJobRoot);
         QCOMPARE(pRules->CreateChild(pOffline, &g_vdNodeDcd, nullptr), pBare);
-        pBare->DeleteObserver(&watch);
+        QCOMPARE(Children(watch), 1);
         QCOMPARE(Signature(pOffline), QStringLiteral("Offline[Dcd[DcdAttr,Dcs[DcsAttr,Fds]]]"));
-        QCOMPARE(watch.m_nChildren, 1);
         QCOMPARE(Key(pBare->GetValue("DcdAttr/DcdType")), VUHF);
         // Once it holds something it is a job of its own and stays as it is.
         QVERIFY(!pRules->CreateChild(pOffline, &g_vdNodeDcd, nullptr));
@@ -415,9 +407,9 @@ private slots:
         values::Node* pGroup = Chain(DF, &root, {"Dev", "Movs", "IndMov", "Par", group});
         if (!listExists)
             pGroup->DeleteItem(pGroup->GetChildNode(pListType));
-        Watch watch;
+        RecordingObserver watch(QStringLiteral("list"));
         if (listExists)
-            pGroup->GetChildNode(pListType)->AddObserver(&watch);
+            watch.Observe(pGroup->GetChildNode(pListType));
         values::IDynamicRules* pRules = Rules(DF, pGroup->GetValueDescriptor());
         values::Node* pFirst = pRules->CreateChild(pGroup, pEntry, nullptr);
         values::Node* pSecond = pRules->CreateChild(pGroup, pEntry, nullptr);
@@ -426,8 +418,7 @@ private slots:
         QCOMPARE(pGroup->GetChildNodes(pListType).size(), size_t(1));
         QVERIFY(pFirst->GetParentNode() == pList && pSecond->GetParentNode() == pList);
         QCOMPARE(pList->GetChildNodes(pEntry).size(), size_t(2));
-        QCOMPARE(watch.m_nChildren, listExists ? 2 : 0);
-        pList->DeleteObserver(&watch);
+        QCOMPARE(Children(watch), listExists ? 2 : 0);
         QVERIFY(!pRules->IsAddAllowed(pGroup, pEntry)); // never a direct child
     }
 
@@ -459,15 +450,14 @@ private slots:
         values::Node* pTarget = Chain(type, &root, target);
         const int nBefore = pTarget->GetChildCount();
         values::Node* pNode = NodeFactory::Build(Descriptor(node), name);
-        Watch watch;
-        pNode->AddObserver(&watch);
+        RecordingObserver watch(QStringLiteral("node"));
+        watch.Observe(pNode);
         values::Node* pAdded = Rules(type, pTarget->GetValueDescriptor())->AddNode(pTarget, pNode, nullptr);
-        QCOMPARE(watch.m_bDeleted, expected.isEmpty()); // refused: taken over and thrown away
+        QCOMPARE(watch.Codes().contains(values::CC_DELETING), expected.isEmpty()); // refused: thrown away
         QCOMPARE(pTarget->GetChildCount(), nBefore + (expected.isEmpty() ? 0 : 1));
         QCOMPARE(pAdded, expected.isEmpty() ? nullptr : pNode);
         if (expected.isEmpty())
             return;
-        pNode->DeleteObserver(&watch);
         QCOMPARE(pAdded->GetParentNode(), pTarget);
         QCOMPARE(pAdded->GetName(), expected);
     }
@@ -505,11 +495,10 @@ private slots:
     {
         QVERIFY(SampleData::Fill(nullptr).empty());
         values::Node root(QStringLiteral("Root")); // the sample gives it its type
-        Watch watch;
-        root.AddObserver(&watch);
+        RecordingObserver watch(QStringLiteral("root"));
+        watch.Observe(&root);
         const std::vector<values::Node*> devices = SampleData::Fill(&root);
-        root.DeleteObserver(&watch);
-        QCOMPARE(watch.m_nChildren, 1); // one batch
+        QCOMPARE(Children(watch), 1); // one batch
         QCOMPARE(root.GetValueDescriptor(), &g_vdNodeRoot);
         QCOMPARE(devices.size(), size_t(2));
         for (const int nType : {DF, VUHF}) // in this order

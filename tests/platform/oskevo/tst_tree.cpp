@@ -530,22 +530,6 @@ private slots:
         QVERIFY(!scene.m_pRoot || scene.Consistent(scene.m_pRoot.get()));
     }
 
-    void deleteChildrenOfManyTellsEachOnceAndParentOnce()
-    {
-        QString sTree;
-        QString sLog;
-        for (int i = 0; i < 500; ++i)
-        {
-            sTree += i % 2 ? QStringLiteral(" %1{}").arg(i) : QStringLiteral(" %1:i=0").arg(i);
-            sLog += QStringLiteral("/%1:%2 ").arg(i).arg(i % 2 ? CC_DELETING : CC_STATE);
-        }
-        Scene scene(sTree);
-        scene.Run(QStringLiteral("clear ."));
-        scene.Run(QStringLiteral("add . 7"));
-        QCOMPARE(scene.log.join(QLatin1Char(' ')), sLog + QStringLiteral("/:16 /:16"));
-        QCOMPARE(ValueTreeText::Dump(scene.m_pRoot.get()), QStringLiteral("7="));
-    }
-
     void manyUniqueNamesStayDistinct()
     {
         // Names freed in between must not make the fresh-name search hand out a taken name.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/recordingobserver.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 #include "oskevo/value.h"
@@ -92,14 +93,6 @@ inline void TypeInto(QWidget* pWidget, const QString& sText, Qt::Key finish = Qt
         QTest::keyClick(pWidget, finish);
 }
 
-// Tells which notifications another view of the same value gets.
-class Watcher : public IObserver
-{
-public:
-    void Update(Observable*, TChangeCode code) override { m_listCodes << code; }
-    QList<int> m_listCodes;
-};
-
 // Input into an editor on a value stored as sStart (empty: the default): text finished by Return,
 // or only by leaving the field, or keys ("keys:" u up, d down; the year of a date-time).
 struct InputRow
@@ -117,11 +110,11 @@ struct InputRow
 // (a unit may follow it), and Escape shows the value again.
 inline void CheckInput(const InputRow& row)
 {
-    Watcher watcher; // outlives the value
+    RecordingObserver watcher(QStringLiteral("other view")); // outlives the value
     Scratch scratch;
     values::ValueBase* pValue = scratch.Add(*g_apEditorValues[row.nEditor]);
     QVERIFY(row.sStart.isEmpty() || pValue->SetAsString(row.sStart));
-    pValue->AddObserver(&watcher);
+    watcher.Observe(pValue);
     QWidget window;
     QWidget* pEditor = Editor(row.nEditor, pValue, &window);
     VCBinding* pBinding = dynamic_cast<VCBinding*>(pEditor);
@@ -146,7 +139,7 @@ inline void CheckInput(const InputRow& row)
     QCOMPARE(Shown(pEditor), row.sShown);
     QCOMPARE(pBinding->HasError(), row.bRefused);
     QCOMPARE(pEditor->styleSheet().contains(QStringLiteral("red")), row.bRefused);
-    QVERIFY(!bTyped || watcher.m_listCodes == (row.bRefused ? QList<int>() : QList<int>{values::CC_VALUE}));
+    QVERIFY(!bTyped || watcher.Codes() == (row.bRefused ? QList<int>() : QList<int>{values::CC_VALUE}));
     QVERIFY(row.bRefused || (pValue->SetAsString(sStoredBefore) && Shown(pEditor) == sShownBefore));
     if (!row.bRefused)
         return;
