@@ -8,6 +8,7 @@
 #include "wendrisk/vccoordedit.h"
 #include "wendrisk/vcnumericfloatspin.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -87,7 +88,9 @@ void GenericScenarioViewItem::AddLocation(values::Node* pNode)
     pEdit->SetFormat(VCCoordEdit::FORMAT_DMS);
     pEdit->SetLongitude_ValuePath(pNode->GetChildValue(&g_vdMovLongitude)->GetPathName());
     pEdit->SetLatitude_ValuePath(pNode->GetChildValue(&g_vdMovLatitude)->GetPathName());
-    AddPlacedRow(new QLabel(QStringLiteral("Location"), GetParentWidget()), pEdit);
+    AddPlacedRow(
+        new QLabel(QCoreApplication::translate("GenericScenarioViewItem", "Location"), GetParentWidget()),
+        pEdit);
     if (m_pCtrl)
         m_pCtrl->NotifyViewItemCreated(this);
 }

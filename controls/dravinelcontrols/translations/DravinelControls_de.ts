@@ -1251,6 +1251,13 @@
     </message>
 </context>
 <context>
+    <name>GenericScenarioViewItem</name>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+</context>
+<context>
     <name>MovementScenarioViewCtrl</name>
     <message>
         <source>Location</source>
