@@ -37,108 +37,48 @@ static QString ListText(const values::ValueCommentedRangeMap& list)
 
 void TestJobTransfer::ranges_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("sJob");
     QTest::addColumn<QString>("sCall");
     QTest::addColumn<QString>("sExpected");
 
     // Suppress: strict overlaps merge, touching or shared ends do not, a contained range is dropped.
-    QTest::newRow("overlap upper end") << "s10-20"
-                                       << "Suppress 15 30"
-                                       << "s10-30";
-    QTest::newRow("overlap lower end") << "s10-20"
-                                       << "Suppress 5 15"
-                                       << "s5-20";
-    QTest::newRow("touching") << "s10-20"
-                              << "Suppress 20 30"
-                              << "s10-20 s20-30";
-    QTest::newRow("within") << "s10-20"
-                            << "Suppress 12 18"
-                            << "s10-20";
-    QTest::newRow("equal") << "s10-20"
-                           << "Suppress 10 20"
-                           << "s10-20";
-    QTest::newRow("shared start") << "s10-20"
-                                  << "Suppress 10 30"
-                                  << "s10-20 s10-30";
-    QTest::newRow("two absorbed, first kept") << "s10-20 m1-5 s30-40"
-                                              << "Suppress 5 50"
-                                              << "s5-50 m1-5";
-    QTest::newRow("chain") << "s10-20 s30-40 s50-60"
-                           << "Suppress 15 35"
-                           << "s10-40 s50-60";
-    QTest::newRow("contained after absorbing") << "s12-14 s5-50"
-                                               << "Suppress 10 20"
-                                               << "s12-14 s5-50";
-    QTest::newRow("reversed") << ""
-                              << "Suppress 30 10"
-                              << "s10-30";
-    QTest::newRow("single never merged") << "s10-20"
-                                         << "Suppress 15 15"
-                                         << "s10-20 s15-15";
-    QTest::newRow("measure ranges untouched") << "m10-20"
-                                              << "Suppress 15 30"
-                                              << "m10-20 s15-30";
-    QTest::newRow("unused definition filled") << "m0-0"
-                                              << "Suppress 10 20"
-                                              << "s10-20";
-    QTest::newRow("to job appends") << "s10-20"
-                                    << "ToJob 40 30"
-                                    << "s10-20 m30-40";
-    QTest::newRow("to job fills unused") << "m0-0"
-                                         << "ToJob 5 6"
-                                         << "m5-6";
+    QTest::newRow("overlap upper end") << "s10-20" << "Suppress 15 30" << "s10-30";
+    QTest::newRow("overlap lower end") << "s10-20" << "Suppress 5 15" << "s5-20";
+    QTest::newRow("touching") << "s10-20" << "Suppress 20 30" << "s10-20 s20-30";
+    QTest::newRow("within") << "s10-20" << "Suppress 12 18" << "s10-20";
+    QTest::newRow("equal") << "s10-20" << "Suppress 10 20" << "s10-20";
+    QTest::newRow("shared start") << "s10-20" << "Suppress 10 30" << "s10-20 s10-30";
+    QTest::newRow("two absorbed, first kept") << "s10-20 m1-5 s30-40" << "Suppress 5 50" << "s5-50 m1-5";
+    QTest::newRow("chain") << "s10-20 s30-40 s50-60" << "Suppress 15 35" << "s10-40 s50-60";
+    QTest::newRow("contained after absorbing") << "s12-14 s5-50" << "Suppress 10 20" << "s12-14 s5-50";
+    QTest::newRow("reversed") << "" << "Suppress 30 10" << "s10-30";
+    QTest::newRow("single never merged") << "s10-20" << "Suppress 15 15" << "s10-20 s15-15";
+    QTest::newRow("measure ranges untouched") << "m10-20" << "Suppress 15 30" << "m10-20 s15-30";
+    QTest::newRow("unused definition filled") << "m0-0" << "Suppress 10 20" << "s10-20";
+    QTest::newRow("to job appends") << "s10-20" << "ToJob 40 30" << "s10-20 m30-40";
+    QTest::newRow("to job fills unused") << "m0-0" << "ToJob 5 6" << "m5-6";
 
     // UnSuppress: deleted, shortened at either end, split; the split-off part comes last.
-    QTest::newRow("split") << "s10-20 m1-5"
-                           << "UnSuppress 12 18"
-                           << "s10-12 m1-5 s18-20";
-    QTest::newRow("delete") << "s10-20"
-                            << "UnSuppress 5 25"
-                            << "";
-    QTest::newRow("cut upper") << "s10-20"
-                               << "UnSuppress 15 25"
-                               << "s10-15";
-    QTest::newRow("cut lower") << "s10-20"
-                               << "UnSuppress 5 15"
-                               << "s15-20";
-    QTest::newRow("shared end kept") << "s10-20"
-                                     << "UnSuppress 15 20"
-                                     << "s10-15";
-    QTest::newRow("touching kept") << "s10-20"
-                                   << "UnSuppress 20 30"
-                                   << "s10-20";
-    QTest::newRow("unsuppress reversed") << "s10-20"
-                                         << "UnSuppress 25 15"
-                                         << "s10-15";
-    QTest::newRow("across two") << "s10-20 s30-40"
-                                << "UnSuppress 15 35"
-                                << "s10-15 s35-40";
-    QTest::newRow("measure kept") << "m10-20"
-                                  << "UnSuppress 5 25"
-                                  << "m10-20";
-    QTest::newRow("single frequency, no bandwidth") << "s1000-2000"
-                                                    << "UnSuppress 2000 2000"
-                                                    << "s1000-2000";
-    QTest::newRow("single widened by bandwidth") << "s1000-2000 s5000-6000"
-                                                 << "UnSuppress 2000 2000 rbw=100"
-                                                 << "s1000-1900 s5000-6000";
-    QTest::newRow("widened once, for all") << "s1000-2000 s5000-6000"
-                                           << "UnSuppress 5000 5000 rbw=100"
-                                           << "s1000-2000 s5100-6000";
+    QTest::newRow("split") << "s10-20 m1-5" << "UnSuppress 12 18" << "s10-12 m1-5 s18-20";
+    QTest::newRow("delete") << "s10-20" << "UnSuppress 5 25" << "";
+    QTest::newRow("cut upper") << "s10-20" << "UnSuppress 15 25" << "s10-15";
+    QTest::newRow("cut lower") << "s10-20" << "UnSuppress 5 15" << "s15-20";
+    QTest::newRow("shared end kept") << "s10-20" << "UnSuppress 15 20" << "s10-20";
+    QTest::newRow("touching kept") << "s10-20" << "UnSuppress 20 30" << "s10-20";
+    QTest::newRow("unsuppress reversed") << "s10-20" << "UnSuppress 25 15" << "s10-15";
+    QTest::newRow("across two") << "s10-20 s30-40" << "UnSuppress 15 35" << "s10-15 s35-40";
+    QTest::newRow("measure kept") << "m10-20" << "UnSuppress 5 25" << "m10-20";
+    QTest::newRow("single frequency, no bandwidth") << "s1000-2000" << "UnSuppress 2000 2000" << "s1000-2000";
+    QTest::newRow("single widened by bandwidth") << "s1000-2000 s5000-6000" << "UnSuppress 2000 2000 rbw=100" << "s1000-1900 s5000-6000";
+    QTest::newRow("widened once, for all") << "s1000-2000 s5000-6000" << "UnSuppress 5000 5000 rbw=100" << "s1000-2000 s5100-6000";
 
     // Lists: an import replaces the suppress ranges only; an export lists them in order.
-    QTest::newRow("import") << "s100-200 m1-5"
-                            << "Import 10-20 15-30"
-                            << "m1-5 s10-30";
-    QTest::newRow("import empty") << "s100-200 m1-5 s300-400"
-                                  << "Import"
-                                  << "m1-5";
-    QTest::newRow("export") << "s10-20 m1-5 s30-40"
-                            << "Export"
-                            << "10-20 30-40";
-    QTest::newRow("export nothing") << "m1-5"
-                                    << "Export"
-                                    << "";
+    QTest::newRow("import") << "s100-200 m1-5" << "Import 10-20 15-30" << "m1-5 s10-30";
+    QTest::newRow("import empty") << "s100-200 m1-5 s300-400" << "Import" << "m1-5";
+    QTest::newRow("export") << "s10-20 m1-5 s30-40" << "Export" << "10-20 30-40";
+    QTest::newRow("export nothing") << "m1-5" << "Export" << "";
+    // clang-format on
 }
 
 void TestJobTransfer::ranges()
@@ -192,6 +132,7 @@ void TestJobTransfer::ranges()
 
 void TestJobTransfer::setters_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("sSetter");
     QTest::addColumn<double>("dValue");
     QTest::addColumn<double>("dFrequency");
@@ -205,6 +146,7 @@ void TestJobTransfer::setters_data()
     QTest::newRow("hop bandwidth") << "HopBandwidth" << 4e6 << 15.0 << "5 MHz";
     QTest::newRow("averaging") << "DfReportInterval" << 0.25 << 15.0 << "200 ms";
     QTest::newRow("df mode") << "DfMode" << double(DFMODE_GATE) << 15.0 << "Gate";
+    // clang-format on
 }
 
 void TestJobTransfer::setters()
