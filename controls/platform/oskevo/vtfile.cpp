@@ -13,6 +13,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <unistd.h>
+
 namespace values
 {
 
@@ -133,8 +135,38 @@ void VtFile::Write()
                  .arg(nSize)
                  .arg(VtXml::s_nMaxTextLength));
     }
+    if (m_bKeepBackup)
+    {
+        const QString sWhy = KeepBackup();
+        if (!sWhy.isEmpty())
+        {
+            file.cancelWriting();
+            fail(sWhy);
+        }
+    }
     if (!file.commit())
         fail(file.errorString());
+}
+
+QString VtFile::KeepBackup() const
+{
+    const QFileInfo info(m_sFileName);
+    if (!info.exists())
+        return QString();
+    const QString sBackup = BackupName();
+    if (QFileInfo(sBackup).isDir())
+        return QStringLiteral("the previous version cannot be kept: \"%1\" is a directory").arg(sBackup);
+    if (QFileInfo::exists(sBackup) && !QFile::remove(sBackup))
+        return QStringLiteral("the previous version cannot be kept: \"%1\" cannot be removed").arg(sBackup);
+    // A hard link keeps the old contents without copying them: the new file replaces the
+    // name, not the data. Where links are not possible, a copy does the same.
+    if (::link(QFile::encodeName(m_sFileName).constData(), QFile::encodeName(sBackup).constData()) == 0)
+        return QString();
+    QFile original(m_sFileName);
+    if (!original.copy(sBackup))
+        return QStringLiteral("the previous version cannot be kept as \"%1\": %2")
+            .arg(sBackup, original.errorString());
+    return QString();
 }
 
 } // namespace values
