@@ -1258,6 +1258,25 @@
     </message>
 </context>
 <context>
+    <name>JobDialogManager</name>
+    <message>
+        <source>There is no job to save.</source>
+        <translation>Es gibt keinen Auftrag zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Job Edit</source>
+        <translation>Auftrag bearbeiten</translation>
+    </message>
+    <message>
+        <source>no job loaded</source>
+        <translation>kein Auftrag geladen</translation>
+    </message>
+    <message>
+        <source>unnamed</source>
+        <translation>unbenannt</translation>
+    </message>
+</context>
+<context>
     <name>MovementScenarioViewCtrl</name>
     <message>
         <source>Location</source>
