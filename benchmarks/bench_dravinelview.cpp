@@ -110,7 +110,7 @@ int main(int argc, char** argv)
         // A control set deep in the tree: its item becomes current and shows its form.
         values::Node* pDeep = pRoot->GetNode(QStringLiteral("Dev_%1/Dcd/Dcs_9").arg(nDevices - 1));
         const double dSelect = Best(
-            3, [&] { view.GetTreeViewCtrl()->SelectTreeItem(pRoot); },
+            3, [&] { view.GetTreeViewCtrl()->SelectTreeItem(pRoot->GetNode("Dev_0")); },
             [&] { view.GetTreeViewCtrl()->SelectTreeItem(pDeep); }, [] {});
         auto* pTop = new QTreeWidgetItem(QStringList(view.GetListView()->topLevelItem(0)->text(0)));
         CopyItems(view.GetListView()->topLevelItem(0), pTop);
@@ -180,7 +180,12 @@ int main(int argc, char** argv)
     // adds is the difference; the plain widget has no model to delete.
     view.Unload();
     const double dModel = Best(
-        3, [&] { if (!pRoot->GetNode("Dev_9")) AddDevice(pRoot, 9, 20, 248); },
+        3,
+        [&]
+        {
+            if (!pRoot->GetNode("Dev_9"))
+                AddDevice(pRoot, 9, 20, 248);
+        },
         [&] { pRoot->DeleteItem(pRoot->GetNode("Dev_9")); }, [] {});
     Check("  tree alone", nBig, dModel, dPlainDelete, 0.0, "no view");
     Check("  view's part", nBig, std::max(0.0, dDelete - dModel), dPlainDelete, 3.0, "<= 3x");
