@@ -21,11 +21,6 @@ using namespace JobTest;
 namespace
 {
 
-values::Node* Dcd(Manager& manager)
-{
-    return manager.GetOffline()->GetChildNode(&g_vdNodeDcd);
-}
-
 void Click(QWidget* pDialog, const char* pszButton)
 {
     if (QString(pszButton) == "close")
@@ -74,7 +69,6 @@ private slots:
         QTest::newRow("all, VUHF") << false << 1 << 7 << sAll << QSize(15, 16);
         QTest::newRow("search, scan")
             << false << 1 << 6 << "SearchButton ScanButton OkButton CancelButton" << QSize(16, 16);
-        QTest::newRow("scan, DF") << false << 2 << 4 << "ScanButton OkButton CancelButton" << QSize(18, 18);
         QTest::newRow("hidden") << true << 2 << 7 << "OkButton CancelButton" << QSize();
         QTest::newRow("no flags") << false << 1 << 0 << "OkButton CancelButton" << QSize();
     }
@@ -85,8 +79,8 @@ private slots:
         QFETCH(int, nFlags);
         Manager manager;
         manager.New(100);
-        JobDialog dialog(Dcd(manager), nullptr, QRect(20, 100, 800, 400), bHide, unsigned(nType), nFlags & 1,
-                         nFlags & 2, nFlags & 4);
+        JobDialog dialog(manager.GetOffline()->GetChildNode(&g_vdNodeDcd), nullptr, QRect(20, 100, 800, 400),
+                         bHide, unsigned(nType), nFlags & 1, nFlags & 2, nFlags & 4);
         dialog.show();
         QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
         std::sort(buttons.begin(), buttons.end(),
@@ -129,7 +123,8 @@ private slots:
         Manager manager;
         manager.New(100);
         manager.Build("m200-200 m300-400");
-        JobDialog dialog(Dcd(manager), nullptr, QRect(20, 100, 800, 400), false, 2, true, true, true);
+        JobDialog dialog(manager.GetOffline()->GetChildNode(&g_vdNodeDcd), nullptr, QRect(20, 100, 800, 400),
+                         false, 2, true, true, true);
         dialog.show();
         if (nRow > -2)
             ClickRow(dialog, nRow);
