@@ -1,5 +1,7 @@
 #include "dravinelcontrols/jobdialogmanager.h"
 
+#include "dravinelcontrols/jobdialog.h"
+
 #include "dravineldefinition/descriptors.h"
 #include "dravineldefinition/dravineltree.h"
 #include "dravineldefinition/names.h"
@@ -77,6 +79,7 @@ JobDialogManager::~JobDialogManager()
     Assert(!m_pSessionWatcher, "!m_pSessionWatcher", __LINE__);
     // Watchers left behind would report to a deleted object.
     DeleteWatcher();
+    delete m_pDialog;
 }
 
 void JobDialogManager::CreateWatchers()
@@ -234,7 +237,42 @@ QString JobDialogManager::GetCaption()
 
 QRect& JobDialogManager::GetGeometry()
 {
+    if (m_pDialog)
+        m_rGeometry = m_pDialog->geometry();
     return m_rGeometry;
+}
+
+bool JobDialogManager::CreateDialog(bool bFfm, bool bSearch, bool bScan)
+{
+    if (m_pDialog)
+        return false;
+    m_pDialog = new JobDialog(m_pOffline->GetChildNode(C::g_sDcd), nullptr, m_rGeometry, false, m_uDeviceType,
+                              bFfm, bSearch, bScan);
+    return true;
+}
+
+int JobDialogManager::ExecDialog(const QString& sCaption)
+{
+    if (!m_pDialog)
+        return JobDialog::RESULT_REJECTED;
+    m_pDialog->setWindowTitle(sCaption);
+    const int nResult = m_pDialog->exec();
+    m_rGeometry = m_pDialog->geometry();
+    return nResult;
+}
+
+values::Node* JobDialogManager::GetDialogCurrentFd()
+{
+    return m_pDialog ? m_pDialog->GetCurrentFd() : nullptr;
+}
+
+void JobDialogManager::DeleteDialog()
+{
+    if (!m_pDialog)
+        return;
+    m_rGeometry = m_pDialog->geometry();
+    delete m_pDialog;
+    m_pDialog = nullptr;
 }
 
 int JobDialogManager::Show(bool bFfm, bool bSearch, bool bScan)

@@ -10,6 +10,7 @@
 #include <QString>
 #include <memory>
 
+class JobDialog;
 class KVException;
 
 namespace values
@@ -57,6 +58,8 @@ public:
     values::Node* GetOffline() const { return m_pOffline; }
     values::Node* GetDevice() const { return m_pDevice; }
     const QString& GetFileName() const { return m_sFileName; }
+    // The job dialog, from the Show that made it until Close or a roll-back drops it.
+    JobDialog* GetDialog() const { return m_pDialog; }
     // Why the last Open or Save failed, in words; empty after a success.
     const QString& GetLastError() const { return m_sLastError; }
     // "Job Edit - [name*]", the title of the dialog and of the host's job window.
@@ -126,13 +129,13 @@ protected:
     // The job dialog's part of Show. CreateDialog makes the dialog unless it exists (the
     // flags choose its start buttons) and answers whether it made one; ExecDialog shows it
     // modally with the caption and keeps its geometry; GetDialogCurrentFd is its current
-    // definition; DeleteDialog drops it so that the next Show builds a fresh one. Without a
-    // dialog the run ends at once as cancelled.
-    virtual bool CreateDialog(bool /*bFfm*/, bool /*bSearch*/, bool /*bScan*/) { return false; }
-    virtual int ExecDialog(const QString& /*sCaption*/) { return 0; }
-    virtual values::Node* GetDialogCurrentFd() { return nullptr; }
-    virtual void DeleteDialog() {}
-
+    // definition; DeleteDialog drops it so that the next Show builds a fresh one. Hosts and
+    // tests may play the dialog's part themselves; without a dialog the run ends at once as
+    // cancelled.
+    virtual bool CreateDialog(bool bFfm, bool bSearch, bool bScan);
+    virtual int ExecDialog(const QString& sCaption);
+    virtual values::Node* GetDialogCurrentFd();
+    virtual void DeleteDialog();
     values::Node* InsertDcd() { return m_pTransfer->InsertDcd(); }
     values::Node* InsertFd(double dStart, double dStop, bool bSuppress)
     {
@@ -157,6 +160,7 @@ private:
     QString m_sDevicePath;
     values::ValueSelection* m_pOperationMode = nullptr;
     values::ValueInt* m_pJobNew = nullptr;
+    JobDialog* m_pDialog = nullptr;
     bool m_bLoadGlobalParameters = false;
     // Whether m_pBackup holds the job as it was at the last backup of the job open now.
     bool m_bBackupValid = false;

@@ -29,7 +29,7 @@ inline values::ValueBase* Attr(values::Node* pFd, const values::ValueDescriptor&
 }
 
 // A manager whose dialog is a function of the test: it may edit the job and answers the
-// dialog's result.
+// dialog's result. With m_bRealDialog the manager's own job dialog runs instead.
 class Manager : public JobDialogManager
 {
 public:
@@ -41,6 +41,7 @@ public:
     }
     ~Manager() override
     {
+        DeleteDialog();
         DeleteWatcher();
         if (values::Node* pBase = values::Tree::Instance()->GetNode(m_sBase))
             values::Tree::Instance()->GetRoot()->DeleteItem(pBase);
@@ -95,20 +96,32 @@ public:
     int m_nDialogsMade = 0;
     int m_nDialogsDeleted = 0;
     values::Node* m_pCurrentFd = nullptr;
+    bool m_bRealDialog = false;
 
 protected:
-    bool CreateDialog(bool, bool, bool) override
+    bool CreateDialog(bool bFfm, bool bSearch, bool bScan) override
     {
+        if (m_bRealDialog)
+            return JobDialogManager::CreateDialog(bFfm, bSearch, bScan);
         if (m_bDialog)
             return false;
         m_bDialog = true;
         ++m_nDialogsMade;
         return true;
     }
-    int ExecDialog(const QString&) override { return m_dialog ? m_dialog() : 0; }
-    values::Node* GetDialogCurrentFd() override { return m_pCurrentFd; }
+    int ExecDialog(const QString& sCaption) override
+    {
+        if (m_bRealDialog)
+            return JobDialogManager::ExecDialog(sCaption);
+        return m_dialog ? m_dialog() : 0;
+    }
+    values::Node* GetDialogCurrentFd() override
+    {
+        return m_bRealDialog ? JobDialogManager::GetDialogCurrentFd() : m_pCurrentFd;
+    }
     void DeleteDialog() override
     {
+        JobDialogManager::DeleteDialog();
         m_nDialogsDeleted += m_bDialog ? 1 : 0;
         m_bDialog = false;
     }

@@ -1258,6 +1258,37 @@
     </message>
 </context>
 <context>
+    <name>JobDialog</name>
+    <message>
+        <source>Start Fixed Frequency Mode</source>
+        <translation>Festfrequenzbetrieb starten</translation>
+    </message>
+    <message>
+        <source>Start as Search Job</source>
+        <translation>Als Suchauftrag starten</translation>
+    </message>
+    <message>
+        <source>Start as Scan Job</source>
+        <translation>Als Scan-Auftrag starten</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>For starting the FFM mode, a frequency has to be selected.</source>
+        <translation>Zum Starten des Festfrequenzbetriebs (FFM) muss eine Frequenz ausgewählt sein.</translation>
+    </message>
+</context>
+<context>
     <name>JobDialogManager</name>
     <message>
         <source>There is no job to save.</source>
