@@ -241,43 +241,57 @@ bool FrequencyTable::ReadCsv(const QString& sText)
     QStringList listFields;
     QString sField;
     bool bQuoted = false;
-    bool bAny = false;
+    bool bAny = false; // whether the record has anything, be it an empty quoted field
     int nLine = 1;
     int nRecordLine = 1;
+    const auto endRecord = [&]()
+    {
+        if (bAny)
+        {
+            listRecords << (listFields << sField);
+            listRecordLines << nRecordLine;
+        }
+        listFields.clear();
+        sField.clear();
+        bAny = false;
+    };
     for (int i = 0; i < sData.size(); ++i)
     {
         const QChar c = sData.at(i);
+        if (c == QLatin1Char('\n'))
+            ++nLine;
         if (bQuoted)
         {
-            if (c == QLatin1Char('"') && i + 1 < sData.size() && sData.at(i + 1) == QLatin1Char('"'))
-                sField += c, ++i;
-            else if (c == QLatin1Char('"'))
-                bQuoted = false;
-            else
+            if (c != QLatin1Char('"'))
                 sField += c;
-            nLine += c == QLatin1Char('\n') ? 1 : 0;
+            else if (i + 1 < sData.size() && sData.at(i + 1) == QLatin1Char('"'))
+                sField += sData.at(++i);
+            else
+                bQuoted = false;
             continue;
         }
+        if (c == QLatin1Char('\n'))
+        {
+            endRecord();
+            nRecordLine = nLine;
+            continue;
+        }
+        bAny = true;
         if (c == QLatin1Char('"') && sField.isEmpty())
-            bQuoted = bAny = true;
+            bQuoted = true;
         else if (c == QLatin1Char('"'))
             return Fail(nLine, QStringLiteral("a quote inside a field that does not begin with one"));
         else if (c == QLatin1Char(','))
-            listFields << sField, sField.clear(), bAny = true;
-        else if (c == QLatin1Char('\n'))
         {
-            if (bAny || !sField.isEmpty())
-                listRecords << (listFields << sField), listRecordLines << nRecordLine;
-            listFields.clear(), sField.clear(), bAny = false;
-            nRecordLine = ++nLine;
+            listFields << sField;
+            sField.clear();
         }
         else
-            sField += c, bAny = true;
+            sField += c;
     }
     if (bQuoted)
         return Fail(nRecordLine, QStringLiteral("a quoted field is not closed"));
-    if (bAny || !sField.isEmpty())
-        listRecords << (listFields << sField), listRecordLines << nRecordLine;
+    endRecord();
     if (listRecords.isEmpty())
         return Fail(1, QStringLiteral("there is no header line"));
     const QStringList& listHeader = listRecords.first();
