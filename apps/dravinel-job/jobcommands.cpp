@@ -48,6 +48,8 @@ int JobCommands::Export(const QString& sJob, const QString& sFormat, const QStri
 {
     if (sFormat != QLatin1String("tsv") && sFormat != QLatin1String("csv"))
         return Fail(ExitUsage, QStringLiteral("unknown format \"%1\" (tsv or csv)").arg(sFormat));
+    if (!sOutput.isEmpty() && QFileInfo(sOutput) == QFileInfo(sJob))
+        return Fail(ExitUsage, QStringLiteral("the list would overwrite its own job \"%1\"").arg(sJob));
     JobDocument job;
     if (!job.Open(sJob))
         return Fail(ExitBadFile, job.GetLastError());

@@ -101,6 +101,8 @@ void TestJobTool::command_data()
     QTest::newRow("export, bad format") << QStringList{"export", "{dir}/job.xml", "-f", "xls"} << 2 << "xls" << "" << "";
     QTest::newRow("export to file") << QStringList{"export", "{dir}/job.xml", "-f", "csv", "-o", "{dir}/out.csv"}
                                     << 0 << "" << "out.csv" << "";
+    QTest::newRow("export over its job") << QStringList{"export", "{dir}/job.xml", "-o", "{dir}/./job.xml"}
+                                         << 2 << "overwrite its own job" << "" << "";
     QTest::newRow("import, no job") << QStringList{"import", "{dir}/list.tsv"} << 2 << "-o JOB.xml" << "" << "";
     QTest::newRow("import, bad line") << QStringList{"import", "{dir}/badline.tsv", "-o", "{dir}/job.xml"} << 1
                                       << "line 4: start: \"many\" is not a frequency" << "" << "";
