@@ -2,24 +2,18 @@
 
 #include "dravineldefinition/devicedefinitioncenter.h"
 #include "dravineldefinition/idevicedefinition.h"
-#include "kvbase/kvexception.h"
 #include "oskevo/dynamicrulesmap.h"
 #include "oskevo/idynamicrules.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 #include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
-#include "oskevo/vtxml.h"
 #include "tolveth/genericview.h"
 #include "tolveth/newchilddialog.h"
 #include "tolveth/treeviewbasectrl.h"
-#include "zorvanappstartup/cfgcenter.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
 #include <QTreeWidgetItem>
@@ -139,32 +133,18 @@ void TviStdNode::RefreshIcon()
         pLvi->setIcon(0, QIcon(QPixmap(GetXpm())));
 }
 
-void TviStdNode::OnPaste()
+void TviStdNode::PasteNode(values::Node* pTarget, values::Node* pPasted)
 {
-    values::Node* pTarget = GetNode();
-    if (!pTarget)
-        return;
-    // The item may go while a question is open (the node deleted from elsewhere).
-    QPointer<TviStdNode> pSelf(this);
-    try
-    {
-        const values::VtXml doc(QGuiApplication::clipboard()->text());
-        for (int nIndex = 0; pSelf; ++nIndex)
-        {
-            values::Node* pPasted = doc.CreateNodeAt(nIndex);
-            if (!pPasted)
-                break;
-            if (values::IDynamicRules* pRules = RulesOf(pTarget))
-                PasteWithRules(pRules, pTarget, pPasted);
-            else
-                PasteWithoutRules(pTarget, pPasted);
-        }
-    }
-    catch (const KVException&)
-    {
-        ShowInformation(tr("Paste Text Format Error.") + QLatin1Char('\n') +
-                        tr("The data in the clipboard could not be added!"));
-    }
+    if (values::IDynamicRules* pRules = RulesOf(pTarget))
+        PasteWithRules(pRules, pTarget, pPasted);
+    else
+        PasteWithoutRules(pTarget, pPasted);
+}
+
+QString TviStdNode::PasteFailedText() const
+{
+    return tr("Paste Text Format Error.") + QLatin1Char('\n') +
+           tr("The data in the clipboard could not be added!");
 }
 
 void TviStdNode::PasteWithoutRules(values::Node* pTarget, values::Node* pPasted)

@@ -28,7 +28,6 @@ public:
     bool IsCommandAllowed(unsigned int nCommand);
 
     void OnNew() override;
-    void OnPaste() override;
     void InsertNewChild(const values::ValueDescriptor* pDescriptor) override;
     // The generic form of the attribute child (or of the node itself when it has none).
     void CreateDisplay() override;
@@ -87,6 +86,11 @@ protected:
     // Puts a new display into the display area: it becomes the item's display, joins the
     // area's layout and gets the item's alias map.
     void PlaceDisplay(QWidget* pDisplay);
+
+    // A pasted node goes in through the rules of the node's type, or beside same-typed
+    // children after the replace question when the type has none.
+    void PasteNode(values::Node* pTarget, values::Node* pPasted) override;
+    QString PasteFailedText() const override;
 
 private:
     // Whether the parent item's rules list the node's own type (cut, delete, paste).

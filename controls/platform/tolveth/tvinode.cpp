@@ -213,9 +213,14 @@ void TviNode::OnPaste()
     }
     catch (const KVException&)
     {
-        ShowInformation(tr("Paste Text Format Error.") + QLatin1Char('\n') +
-                        tr("The data in the clipboard could not be added!"));
+        ShowInformation(PasteFailedText());
     }
+}
+
+QString TviNode::PasteFailedText() const
+{
+    return tr("Paste Text Format Error.") + QLatin1Char('\n') +
+           tr("The data in the clipboard could not be added!");
 }
 
 void TviNode::PasteNode(values::Node* pTarget, values::Node* pPasted)

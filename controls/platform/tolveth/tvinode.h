@@ -89,4 +89,6 @@ protected:
     static void ShowInformation(const QString& sText);
     // Adds one pasted node (owned) under pTarget; false when the paste is to stop.
     virtual void PasteNode(values::Node* pTarget, values::Node* pPasted);
+    // What the operator is told when the clipboard's document cannot be read or added.
+    virtual QString PasteFailedText() const;
 };
