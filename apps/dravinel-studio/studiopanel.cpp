@@ -1,22 +1,49 @@
 #include "studiopanel.h"
 
+#include "studiojobmenu.h"
+
 #include "dravinelcontrols/dravinelview.h"
 
 #include "dravineldefinition/sampledata.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 
+#include <QCloseEvent>
 #include <QInputDialog>
 
 StudioPanel::StudioPanel(QWidget* pParent) : TreePanel(pParent, "DravinelStudio")
 {
 }
 
+StudioPanel::~StudioPanel()
+{
+    // The job's manager needs the tree and the menus it works on.
+    delete m_pJobMenu;
+}
+
+void StudioPanel::Init(const QString& sTreePath)
+{
+    const bool bFirst = !m_pJobMenu;
+    TreePanel::Init(sTreePath);
+    if (bFirst)
+        m_pJobMenu = new StudioJobMenu(this);
+}
+
 void StudioPanel::NewFile(int nType)
 {
+    // The job works on a device of the tree that is about to be replaced.
+    if (m_pJobMenu)
+        m_pJobMenu->Release();
     TreePanel::NewFile(nType);
     if (nType == TYPE_SAMPLE)
         DravinelDefinition::SampleData::Fill(values::Tree::Instance()->GetRoot());
+}
+
+bool StudioPanel::LoadFile(const QString& sFileName)
+{
+    if (m_pJobMenu && !sFileName.isEmpty())
+        m_pJobMenu->Release();
+    return TreePanel::LoadFile(sFileName);
 }
 
 QString StudioPanel::GetFileOpenPattern()
@@ -47,4 +74,14 @@ int StudioPanel::SelectNewType()
 QString StudioPanel::GetTextUnloaded()
 {
     return tr("no device tree loaded");
+}
+
+void StudioPanel::closeEvent(QCloseEvent* pEvent)
+{
+    if (m_pJobMenu && !m_pJobMenu->QueryDropJob())
+    {
+        pEvent->ignore();
+        return;
+    }
+    TreePanel::closeEvent(pEvent);
 }

@@ -1,0 +1,241 @@
+#include "studiojobmenu.h"
+
+#include "dravinelcontrols/jobdialogmanager.h"
+
+#include "dravineldefinition/devicetypes.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <algorithm>
+
+namespace
+{
+
+// The job lives beside the device tree, the device is the sample's DF receiver.
+const QString s_sJobPath = QStringLiteral("/StudioJob/JobRoot");
+const QString s_sDevicePath = QStringLiteral("/Dev");
+const double s_dMHz = 1e6;
+
+QString JobFilePattern()
+{
+    return StudioJobMenu::tr("Job") + QStringLiteral(" (*.xml)");
+}
+
+QDoubleSpinBox* FrequencyBox(double dMHz)
+{
+    auto* pBox = new QDoubleSpinBox;
+    pBox->setRange(0.0, 100000.0);
+    pBox->setDecimals(6);
+    pBox->setSuffix(QStringLiteral(" MHz"));
+    pBox->setValue(dMHz);
+    return pBox;
+}
+
+} // namespace
+
+StudioJobMenu::StudioJobMenu(QMainWindow* pWindow) : QObject(pWindow), m_pWindow(pWindow)
+{
+    m_pMenu = pWindow->menuBar()->addMenu(tr("&Job"));
+    m_pMenu->addAction(tr("New Job"), this, &StudioJobMenu::SlotNew);
+    m_pMenu->addAction(tr("Open Job..."), this, &StudioJobMenu::SlotOpen);
+    m_pSave = m_pMenu->addAction(tr("Save Job"), this, &StudioJobMenu::SlotSave);
+    m_pSaveAs = m_pMenu->addAction(tr("Save Job As..."), this, &StudioJobMenu::SlotSaveAs);
+    m_pMenu->addSeparator();
+    m_pEdit = m_pMenu->addAction(tr("Edit Job..."), this, &StudioJobMenu::SlotEdit);
+    m_pSuppress = m_pMenu->addAction(tr("Suppress Range..."), this, &StudioJobMenu::SlotSuppress);
+    m_pUnSuppress = m_pMenu->addAction(tr("Unsuppress Range..."), this, &StudioJobMenu::SlotUnSuppress);
+    UpdateActions();
+}
+
+StudioJobMenu::~StudioJobMenu()
+{
+    // The menu may be gone already (the window deletes its children first).
+    DropManager();
+}
+
+JobDialogManager* StudioJobMenu::Manager()
+{
+    if (!m_pManager)
+        m_pManager.reset(new JobDialogManager(this, s_sJobPath, s_sDevicePath,
+                                              DravinelDefinition::DEVICETYPE_DF_RECEIVER));
+    return m_pManager.get();
+}
+
+void StudioJobMenu::Release()
+{
+    DropManager();
+    UpdateActions();
+}
+
+void StudioJobMenu::DropManager()
+{
+    if (!m_pManager)
+        return;
+    m_pManager->Close();
+    m_pManager->DeleteWatcher();
+    m_pManager.reset();
+}
+
+bool StudioJobMenu::OpenJob(const QString& sFileName)
+{
+    // A failed open leaves the open job as it was, so the manager's state needs no repair.
+    const bool bOpened = Manager()->Open(sFileName);
+    UpdateActions();
+    return bOpened;
+}
+
+bool StudioJobMenu::QueryDropJob()
+{
+    if (!m_pManager || !m_pManager->IsOpen() || !m_pManager->IsModified())
+        return true;
+    const auto answer = QMessageBox::question(
+        m_pWindow, m_pManager->GetCaption(), tr("The job has been modified. Save the changes?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::Discard || Save();
+}
+
+void StudioJobMenu::NotifyModified(bool /*bModified*/)
+{
+    UpdateActions();
+}
+
+void StudioJobMenu::SlotNew()
+{
+    if (!QueryDropJob())
+        return;
+    bool bOk = false;
+    const double dMHz = QInputDialog::getDouble(m_pWindow, tr("New Job"), tr("Frequency (MHz):"), 100.0, 0.0,
+                                                100000.0, 6, &bOk);
+    if (!bOk)
+        return;
+    Manager()->Close();
+    m_pManager->New(dMHz * s_dMHz);
+    UpdateActions();
+}
+
+void StudioJobMenu::SlotOpen()
+{
+    if (!QueryDropJob())
+        return;
+    const QString sFileName =
+        QFileDialog::getOpenFileName(m_pWindow, tr("Open Job"), QString(), JobFilePattern());
+    if (!sFileName.isEmpty() && !OpenJob(sFileName))
+        ShowError(tr("The job %1 could not be opened.").arg(QDir::toNativeSeparators(sFileName)));
+}
+
+void StudioJobMenu::SlotSave()
+{
+    Save();
+}
+
+void StudioJobMenu::SlotSaveAs()
+{
+    SaveAs();
+}
+
+bool StudioJobMenu::Save()
+{
+    if (!m_pManager || !m_pManager->IsOpen())
+        return false;
+    if (m_pManager->GetFileName().isEmpty())
+        return SaveAs();
+    if (!m_pManager->Save(m_pManager->GetFileName()))
+    {
+        ShowError(tr("The job could not be saved; the file on disk was left as it was."));
+        return false;
+    }
+    UpdateActions();
+    return true;
+}
+
+bool StudioJobMenu::SaveAs()
+{
+    if (!m_pManager || !m_pManager->IsOpen())
+        return false;
+    QFileDialog dialog(m_pWindow, tr("Save Job As"), m_pManager->GetFileName(), JobFilePattern());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    if (!m_pManager->Save(dialog.selectedFiles().first()))
+    {
+        ShowError(tr("The job could not be saved; the file on disk was left as it was."));
+        return false;
+    }
+    UpdateActions();
+    return true;
+}
+
+void StudioJobMenu::SlotEdit()
+{
+    if (!m_pManager || !m_pManager->IsOpen())
+        return;
+    // Cancel rolls the job back to what it was before; the result needs no further handling.
+    m_pManager->Show(false, false, false);
+    UpdateActions();
+}
+
+void StudioJobMenu::SlotSuppress()
+{
+    double dStart = 0.0;
+    double dStop = 0.0;
+    if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Suppress Range"), dStart, dStop))
+        m_pManager->Suppress(dStart, dStop);
+    UpdateActions();
+}
+
+void StudioJobMenu::SlotUnSuppress()
+{
+    double dStart = 0.0;
+    double dStop = 0.0;
+    if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Unsuppress Range"), dStart, dStop))
+        m_pManager->UnSuppress(dStart, dStop);
+    UpdateActions();
+}
+
+bool StudioJobMenu::AskRange(const QString& sTitle, double& dStart, double& dStop)
+{
+    QDialog dialog(m_pWindow);
+    dialog.setWindowTitle(sTitle);
+    auto* pLayout = new QFormLayout(&dialog);
+    QDoubleSpinBox* pStart = FrequencyBox(100.0);
+    QDoubleSpinBox* pStop = FrequencyBox(110.0);
+    pLayout->addRow(tr("Start:"), pStart);
+    pLayout->addRow(tr("Stop:"), pStop);
+    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    pLayout->addRow(pButtons);
+    connect(pButtons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(pButtons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dStart = std::min(pStart->value(), pStop->value()) * s_dMHz;
+    dStop = std::max(pStart->value(), pStop->value()) * s_dMHz;
+    return true;
+}
+
+void StudioJobMenu::ShowError(const QString& sWhat)
+{
+    const QString sWhy = m_pManager ? m_pManager->GetLastError() : QString();
+    QMessageBox::warning(m_pWindow, tr("Job"), sWhy.isEmpty() ? sWhat : sWhat + QLatin1Char('\n') + sWhy);
+}
+
+void StudioJobMenu::UpdateActions()
+{
+    const bool bOpen = m_pManager && m_pManager->IsOpen();
+    for (QAction* pAction : {m_pSave, m_pSaveAs, m_pEdit, m_pSuppress, m_pUnSuppress})
+        pAction->setEnabled(bOpen);
+    m_pSave->setEnabled(bOpen && m_pManager->IsModified());
+}
