@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ namespace
 {
 
 // The job lives beside the device tree, the device is the sample's DF receiver.
-const QString s_sJobPath = QStringLiteral("/StudioJob/JobRoot");
+const QString s_sJobPath = QLatin1Char('/') + StudioJobMenu::GetJobBaseName() + QStringLiteral("/JobRoot");
 const QString s_sDevicePath = QStringLiteral("/Dev");
 const double s_dMHz = 1e6;
 
@@ -43,6 +44,11 @@ QDoubleSpinBox* FrequencyBox(double dMHz)
 }
 
 } // namespace
+
+QString StudioJobMenu::GetJobBaseName()
+{
+    return QStringLiteral("StudioJob");
+}
 
 StudioJobMenu::StudioJobMenu(QMainWindow* pWindow) : QObject(pWindow), m_pWindow(pWindow)
 {
@@ -66,6 +72,7 @@ StudioJobMenu::~StudioJobMenu()
 
 JobDialogManager* StudioJobMenu::Manager()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager)
         m_pManager.reset(new JobDialogManager(this, s_sJobPath, s_sDevicePath,
                                               DravinelDefinition::DEVICETYPE_DF_RECEIVER));
@@ -80,6 +87,7 @@ void StudioJobMenu::Release()
 
 void StudioJobMenu::DropManager()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager)
         return;
     m_pManager->Close();
@@ -89,6 +97,7 @@ void StudioJobMenu::DropManager()
 
 bool StudioJobMenu::OpenJob(const QString& sFileName)
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     // A failed open leaves the open job as it was, so the manager's state needs no repair.
     const bool bOpened = Manager()->Open(sFileName);
     UpdateActions();
@@ -114,6 +123,7 @@ void StudioJobMenu::NotifyModified(bool /*bModified*/)
 
 void StudioJobMenu::SlotNew()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!QueryDropJob())
         return;
     bool bOk = false;
@@ -148,6 +158,7 @@ void StudioJobMenu::SlotSaveAs()
 
 bool StudioJobMenu::Save()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager || !m_pManager->IsOpen())
         return false;
     if (m_pManager->GetFileName().isEmpty())
@@ -163,6 +174,7 @@ bool StudioJobMenu::Save()
 
 bool StudioJobMenu::SaveAs()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager || !m_pManager->IsOpen())
         return false;
     QFileDialog dialog(m_pWindow, tr("Save Job As"), m_pManager->GetFileName(), JobFilePattern());
@@ -181,6 +193,7 @@ bool StudioJobMenu::SaveAs()
 
 void StudioJobMenu::SlotEdit()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager || !m_pManager->IsOpen())
         return;
     // Cancel rolls the job back to what it was before; the result needs no further handling.
@@ -190,6 +203,7 @@ void StudioJobMenu::SlotEdit()
 
 void StudioJobMenu::SlotSuppress()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     double dStart = 0.0;
     double dStop = 0.0;
     if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Suppress Range"), dStart, dStop))
@@ -199,6 +213,7 @@ void StudioJobMenu::SlotSuppress()
 
 void StudioJobMenu::SlotUnSuppress()
 {
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
     double dStart = 0.0;
     double dStop = 0.0;
     if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Unsuppress Range"), dStart, dStop))

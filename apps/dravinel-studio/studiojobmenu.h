@@ -23,6 +23,8 @@ public:
     explicit StudioJobMenu(QMainWindow* pWindow);
     ~StudioJobMenu() override;
 
+    // The child of the tree's root that holds the job.
+    static QString GetJobBaseName();
     QMenu* GetMenu() const { return m_pMenu; }
     // Opens a job file without questions; false when it cannot be read (GetLastError says
     // why, the open job stays as it was).
@@ -32,6 +34,9 @@ public:
     // Drops the job and its manager without questions (the device tree goes away).
     void Release();
     JobDialogManager* GetManager() const { return m_pManager.get(); }
+    // While the menu changes the job: changes of the tree seen now are the job's, not the
+    // device tree's.
+    bool IsBusy() const { return m_bBusy; }
 
     void NotifyModified(bool bModified) override;
 
@@ -62,4 +67,5 @@ private:
     QAction* m_pSuppress;
     QAction* m_pUnSuppress;
     std::unique_ptr<JobDialogManager> m_pManager;
+    bool m_bBusy = false;
 };

@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QInputDialog>
+#include <QScopedValueRollback>
 
 StudioPanel::StudioPanel(QWidget* pParent) : TreePanel(pParent, "DravinelStudio")
 {
@@ -44,6 +45,29 @@ bool StudioPanel::LoadFile(const QString& sFileName)
     if (m_pJobMenu && !sFileName.isEmpty())
         m_pJobMenu->Release();
     return TreePanel::LoadFile(sFileName);
+}
+
+bool StudioPanel::SaveFile(const QString& sFileName)
+{
+    values::Node* pRoot = values::Tree::Instance()->GetRoot();
+    values::Node* pJob = pRoot->GetChildNode(StudioJobMenu::GetJobBaseName());
+    if (!pJob)
+        return TreePanel::SaveFile(sFileName);
+    {
+        const QScopedValueRollback<bool> moving(m_bMovingJob, true);
+        pRoot->TakeItem(pJob);
+    }
+    const bool bSaved = TreePanel::SaveFile(sFileName);
+    const QScopedValueRollback<bool> moving(m_bMovingJob, true);
+    pRoot->AddItem(pJob);
+    return bSaved;
+}
+
+void StudioPanel::NotifyModified(bool bModified)
+{
+    if (m_bMovingJob || (m_pJobMenu && m_pJobMenu->IsBusy()))
+        return;
+    TreePanel::NotifyModified(bModified);
 }
 
 QString StudioPanel::GetFileOpenPattern()

@@ -23,6 +23,10 @@ public:
     void Init(const QString& sTreePath) override;
     void NewFile(int nType) override;
     bool LoadFile(const QString& sFileName) override;
+    // The job is no part of the device tree: it is left out of its files and its changes
+    // leave the device tree unmodified.
+    bool SaveFile(const QString& sFileName) override;
+    void NotifyModified(bool bModified) override;
     QString GetFileOpenPattern() override;
     StudioJobMenu* GetJobMenu() const { return m_pJobMenu; }
 
@@ -36,4 +40,5 @@ protected:
 
 private:
     StudioJobMenu* m_pJobMenu = nullptr;
+    bool m_bMovingJob = false;
 };
