@@ -42,8 +42,13 @@ void StudioPanel::NewFile(int nType)
 
 bool StudioPanel::LoadFile(const QString& sFileName)
 {
+    // The job works on a device of the tree that is about to be replaced.
     if (m_pJobMenu && !sFileName.isEmpty())
+    {
+        if (!m_pJobMenu->QueryDropJob())
+            return false;
         m_pJobMenu->Release();
+    }
     return TreePanel::LoadFile(sFileName);
 }
 
@@ -88,6 +93,9 @@ QString StudioPanel::GetFileNodePath()
 
 int StudioPanel::SelectNewType()
 {
+    // A new device tree drops the job, so a modified one is asked about first.
+    if (m_pJobMenu && !m_pJobMenu->QueryDropJob())
+        return -1;
     const QStringList lstTypes{tr("Sample device tree"), tr("Empty device tree")};
     bool bOk = false;
     const QString sChoice =

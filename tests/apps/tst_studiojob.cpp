@@ -10,8 +10,14 @@
 #include "kvbase/errorhandler.h"
 #include "oskevo/node.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDoubleSpinBox>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace DravinelDefinition;
@@ -24,6 +30,8 @@ private slots:
     void initTestCase();
     void openJob_data();
     void openJob();
+    void menuAction_data();
+    void menuAction();
 };
 
 static int DefinitionCount(JobDialogManager* pManager)
@@ -82,6 +90,61 @@ void TestStudioJob::openJob()
     QVERIFY(!tree.readAll().contains(StudioJobMenu::GetJobBaseName().toUtf8()));
     QVERIFY(!panel.IsModified());
     QCOMPARE(DefinitionCount(pMenu->GetManager()), nDefinitions);
+}
+
+void TestStudioJob::menuAction_data()
+{
+    QTest::addColumn<QString>("sAction");         // the Job menu entry
+    QTest::addColumn<QList<double>>("listRange"); // MHz typed into the range dialog; empty: cancel
+    QTest::addColumn<int>("nDefinitionsAdded");
+    QTest::newRow("edit cancelled") << "Edit Job..." << QList<double>() << 0;
+    QTest::newRow("suppress outside") << "Suppress Range..." << QList<double>{100.0, 110.0} << 1;
+    QTest::newRow("suppress cancelled") << "Suppress Range..." << QList<double>() << 0;
+    QTest::newRow("unsuppress splits") << "Unsuppress Range..." << QList<double>{127.05, 127.1} << 1;
+}
+
+void TestStudioJob::menuAction()
+{
+    QFETCH(QString, sAction);
+    QFETCH(QList<double>, listRange);
+    QFETCH(int, nDefinitionsAdded);
+    StudioPanel panel;
+    panel.Init(QStringLiteral("/"));
+    panel.NewFile(StudioPanel::TYPE_SAMPLE);
+    panel.ShowDocument();
+    StudioJobMenu* pMenu = panel.GetJobMenu();
+    QVERIFY(pMenu->OpenJob(QStringLiteral(DRAVINEL_SAMPLE_JOB)));
+    const int nDefinitions = DefinitionCount(pMenu->GetManager());
+
+    // The dialog the entry opens is answered as the operator would.
+    QTimer::singleShot(0,
+                       [listRange]()
+                       {
+                           auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                           if (!pDialog)
+                               return;
+                           const auto listBoxes = pDialog->findChildren<QDoubleSpinBox*>();
+                           if (listRange.size() == 2 && listBoxes.size() == 2)
+                           {
+                               listBoxes[0]->setValue(listRange[0]);
+                               listBoxes[1]->setValue(listRange[1]);
+                               pDialog->accept();
+                           }
+                           else
+                           {
+                               pDialog->reject();
+                           }
+                       });
+    QAction* pEntry = nullptr;
+    for (QAction* pAction : pMenu->GetMenu()->actions())
+        if (pAction->text() == sAction)
+            pEntry = pAction;
+    QVERIFY(pEntry && pEntry->isEnabled());
+    pEntry->trigger();
+
+    QCOMPARE(DefinitionCount(pMenu->GetManager()), nDefinitions + nDefinitionsAdded);
+    QCOMPARE(pMenu->GetManager()->IsModified(), nDefinitionsAdded != 0);
+    QVERIFY(!panel.IsModified());
 }
 
 QTEST_MAIN(TestStudioJob)
