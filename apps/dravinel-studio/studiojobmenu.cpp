@@ -161,15 +161,16 @@ bool StudioJobMenu::Save()
     const QScopedValueRollback<bool> busy(m_bBusy, true);
     if (!m_pManager || !m_pManager->IsOpen())
         return false;
-    if (m_pManager->GetFileName().isEmpty())
-        return SaveAs();
-    if (!m_pManager->Save(m_pManager->GetFileName()))
-    {
+    return m_pManager->GetFileName().isEmpty() ? SaveAs() : SaveTo(m_pManager->GetFileName());
+}
+
+bool StudioJobMenu::SaveTo(const QString& sFileName)
+{
+    const bool bSaved = m_pManager->Save(sFileName);
+    if (!bSaved)
         ShowError(tr("The job could not be saved; the file on disk was left as it was."));
-        return false;
-    }
     UpdateActions();
-    return true;
+    return bSaved;
 }
 
 bool StudioJobMenu::SaveAs()
@@ -182,13 +183,7 @@ bool StudioJobMenu::SaveAs()
     dialog.setDefaultSuffix(QStringLiteral("xml"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    if (!m_pManager->Save(dialog.selectedFiles().first()))
-    {
-        ShowError(tr("The job could not be saved; the file on disk was left as it was."));
-        return false;
-    }
-    UpdateActions();
-    return true;
+    return SaveTo(dialog.selectedFiles().first());
 }
 
 void StudioJobMenu::SlotEdit()
@@ -203,21 +198,27 @@ void StudioJobMenu::SlotEdit()
 
 void StudioJobMenu::SlotSuppress()
 {
-    const QScopedValueRollback<bool> busy(m_bBusy, true);
-    double dStart = 0.0;
-    double dStop = 0.0;
-    if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Suppress Range"), dStart, dStop))
-        m_pManager->Suppress(dStart, dStop);
-    UpdateActions();
+    ChangeSuppression(true);
 }
 
 void StudioJobMenu::SlotUnSuppress()
 {
+    ChangeSuppression(false);
+}
+
+void StudioJobMenu::ChangeSuppression(bool bSuppress)
+{
     const QScopedValueRollback<bool> busy(m_bBusy, true);
     double dStart = 0.0;
     double dStop = 0.0;
-    if (m_pManager && m_pManager->IsOpen() && AskRange(tr("Unsuppress Range"), dStart, dStop))
-        m_pManager->UnSuppress(dStart, dStop);
+    if (m_pManager && m_pManager->IsOpen() &&
+        AskRange(bSuppress ? tr("Suppress Range") : tr("Unsuppress Range"), dStart, dStop))
+    {
+        if (bSuppress)
+            m_pManager->Suppress(dStart, dStop);
+        else
+            m_pManager->UnSuppress(dStart, dStop);
+    }
     UpdateActions();
 }
 

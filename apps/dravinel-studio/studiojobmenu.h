@@ -54,6 +54,8 @@ private:
     void DropManager();
     bool SaveAs();
     bool Save();
+    bool SaveTo(const QString& sFileName);
+    void ChangeSuppression(bool bSuppress);
     // Asks for a range in MHz; false when cancelled.
     bool AskRange(const QString& sTitle, double& dStart, double& dStop);
     void ShowError(const QString& sWhat);

@@ -42,6 +42,16 @@ static int DefinitionCount(JobDialogManager* pManager)
     return pFds ? static_cast<int>(pFds->GetTreeItems().size()) : -1;
 }
 
+// The studio on its sample device tree with the sample job open; null if it does not open.
+static StudioJobMenu* OpenSample(StudioPanel& panel)
+{
+    panel.Init(QStringLiteral("/"));
+    panel.NewFile(StudioPanel::TYPE_SAMPLE);
+    panel.ShowDocument();
+    StudioJobMenu* pMenu = panel.GetJobMenu();
+    return pMenu->OpenJob(QStringLiteral(DRAVINEL_SAMPLE_JOB)) ? pMenu : nullptr;
+}
+
 void TestStudioJob::initTestCase()
 {
     ErrorHandler::Instance()->SetSink([](const ErrorHandler::Report&) {});
@@ -63,12 +73,8 @@ void TestStudioJob::openJob()
     QFETCH(bool, bOpened);
     QTemporaryDir dir;
     StudioPanel panel;
-    panel.Init(QStringLiteral("/"));
-    panel.NewFile(StudioPanel::TYPE_SAMPLE);
-    panel.ShowDocument();
-    StudioJobMenu* pMenu = panel.GetJobMenu();
-
-    QVERIFY(pMenu->OpenJob(QStringLiteral(DRAVINEL_SAMPLE_JOB)));
+    StudioJobMenu* pMenu = OpenSample(panel);
+    QVERIFY(pMenu);
     const int nDefinitions = DefinitionCount(pMenu->GetManager());
     QVERIFY(nDefinitions > 1);
     if (!second.isEmpty())
@@ -109,11 +115,8 @@ void TestStudioJob::menuAction()
     QFETCH(QList<double>, listRange);
     QFETCH(int, nDefinitionsAdded);
     StudioPanel panel;
-    panel.Init(QStringLiteral("/"));
-    panel.NewFile(StudioPanel::TYPE_SAMPLE);
-    panel.ShowDocument();
-    StudioJobMenu* pMenu = panel.GetJobMenu();
-    QVERIFY(pMenu->OpenJob(QStringLiteral(DRAVINEL_SAMPLE_JOB)));
+    StudioJobMenu* pMenu = OpenSample(panel);
+    QVERIFY(pMenu);
     const int nDefinitions = DefinitionCount(pMenu->GetManager());
 
     // The dialog the entry opens is answered as the operator would.
