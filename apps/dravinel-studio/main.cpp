@@ -1,15 +1,18 @@
 // The studio: a host application that shows the standard device tree of the process-wide
 // value tree, with the library's editors, and keeps it in files.
 //
-//   dravinel-studio [FILE] [--screenshot PNG] [--show PATH] [--lang LANG]
+//   dravinel-studio [FILE] [--job JOB] [--screenshot PNG] [--show PATH] [--lang LANG]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
 // window into PNG and exits (works offscreen, without a display). --show opens the node at
 // that path (for instance "Dev/Movs/IndMov/Par" for the movement scenario) instead of the
 // first frequency list. --lang shows the library's texts in that language ("de"), "en" in
-// English.
+// English. --job opens a job file in the Job menu at start.
 
+#include "studiojobmenu.h"
 #include "studiopanel.h"
+
+#include "dravinelcontrols/jobdialogmanager.h"
 
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
@@ -78,6 +81,9 @@ int main(int argc, char** argv)
                             QStringLiteral("Show the texts in language <lang> (de, en)."),
                             QStringLiteral("lang"));
     parser.addOption(lang);
+    QCommandLineOption job(QStringLiteral("job"), QStringLiteral("Open the job file <job> at start."),
+                           QStringLiteral("job"));
+    parser.addOption(job);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
 
@@ -98,6 +104,12 @@ int main(int argc, char** argv)
     }
     else if (!panel.LoadFile(lstFiles.first()))
     {
+        return 1;
+    }
+    if (parser.isSet(job) && !panel.GetJobMenu()->OpenJob(parser.value(job)))
+    {
+        std::fprintf(stderr, "Could not open the job %s: %s\n", qPrintable(parser.value(job)),
+                     qPrintable(panel.GetJobMenu()->GetManager()->GetLastError()));
         return 1;
     }
     panel.SetCaption();

@@ -1,22 +1,78 @@
 #include "studiopanel.h"
 
+#include "studiojobmenu.h"
+
 #include "dravinelcontrols/dravinelview.h"
 
 #include "dravineldefinition/sampledata.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QScopedValueRollback>
 
 StudioPanel::StudioPanel(QWidget* pParent) : TreePanel(pParent, "DravinelStudio")
 {
 }
 
+StudioPanel::~StudioPanel()
+{
+    // The job's manager needs the tree and the menus it works on.
+    delete m_pJobMenu;
+}
+
+void StudioPanel::Init(const QString& sTreePath)
+{
+    const bool bFirst = !m_pJobMenu;
+    TreePanel::Init(sTreePath);
+    if (bFirst)
+        m_pJobMenu = new StudioJobMenu(this);
+}
+
 void StudioPanel::NewFile(int nType)
 {
+    // The job works on a device of the tree that is about to be replaced.
+    if (m_pJobMenu)
+        m_pJobMenu->Release();
     TreePanel::NewFile(nType);
     if (nType == TYPE_SAMPLE)
         DravinelDefinition::SampleData::Fill(values::Tree::Instance()->GetRoot());
+}
+
+bool StudioPanel::LoadFile(const QString& sFileName)
+{
+    // The job works on a device of the tree that is about to be replaced.
+    if (m_pJobMenu && !sFileName.isEmpty())
+    {
+        if (!m_pJobMenu->QueryDropJob())
+            return false;
+        m_pJobMenu->Release();
+    }
+    return TreePanel::LoadFile(sFileName);
+}
+
+bool StudioPanel::SaveFile(const QString& sFileName)
+{
+    values::Node* pRoot = values::Tree::Instance()->GetRoot();
+    values::Node* pJob = pRoot->GetChildNode(StudioJobMenu::GetJobBaseName());
+    if (!pJob)
+        return TreePanel::SaveFile(sFileName);
+    {
+        const QScopedValueRollback<bool> moving(m_bMovingJob, true);
+        pRoot->TakeItem(pJob);
+    }
+    const bool bSaved = TreePanel::SaveFile(sFileName);
+    const QScopedValueRollback<bool> moving(m_bMovingJob, true);
+    pRoot->AddItem(pJob);
+    return bSaved;
+}
+
+void StudioPanel::NotifyModified(bool bModified)
+{
+    if (m_bMovingJob || (m_pJobMenu && m_pJobMenu->IsBusy()))
+        return;
+    TreePanel::NotifyModified(bModified);
 }
 
 QString StudioPanel::GetFileOpenPattern()
@@ -37,6 +93,9 @@ QString StudioPanel::GetFileNodePath()
 
 int StudioPanel::SelectNewType()
 {
+    // A new device tree drops the job, so a modified one is asked about first.
+    if (m_pJobMenu && !m_pJobMenu->QueryDropJob())
+        return -1;
     const QStringList lstTypes{tr("Sample device tree"), tr("Empty device tree")};
     bool bOk = false;
     const QString sChoice =
@@ -47,4 +106,14 @@ int StudioPanel::SelectNewType()
 QString StudioPanel::GetTextUnloaded()
 {
     return tr("no device tree loaded");
+}
+
+void StudioPanel::closeEvent(QCloseEvent* pEvent)
+{
+    if (m_pJobMenu && !m_pJobMenu->QueryDropJob())
+    {
+        pEvent->ignore();
+        return;
+    }
+    TreePanel::closeEvent(pEvent);
 }

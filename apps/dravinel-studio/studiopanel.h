@@ -2,6 +2,8 @@
 
 #include "tolveth/treepanel.h"
 
+class StudioJobMenu;
+
 // The studio's main window: the whole device tree of the process-wide value tree as one
 // document, shown in a split tree view, kept in device-tree files.
 class StudioPanel : public TreePanel
@@ -16,13 +18,27 @@ public:
     };
 
     explicit StudioPanel(QWidget* pParent = nullptr);
+    ~StudioPanel() override;
 
+    void Init(const QString& sTreePath) override;
     void NewFile(int nType) override;
+    bool LoadFile(const QString& sFileName) override;
+    // The job is no part of the device tree: it is left out of its files and its changes
+    // leave the device tree unmodified.
+    bool SaveFile(const QString& sFileName) override;
+    void NotifyModified(bool bModified) override;
     QString GetFileOpenPattern() override;
+    StudioJobMenu* GetJobMenu() const { return m_pJobMenu; }
 
 protected:
     ITreeListView* CreateView() override;
     QString GetFileNodePath() override;
     int SelectNewType() override;
     QString GetTextUnloaded() override;
+    // A modified job is asked about before the window closes.
+    void closeEvent(QCloseEvent* pEvent) override;
+
+private:
+    StudioJobMenu* m_pJobMenu = nullptr;
+    bool m_bMovingJob = false;
 };
