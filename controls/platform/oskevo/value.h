@@ -16,6 +16,8 @@ public:
     Value(const QString& sName, const ValueDescriptor* pDescriptor, const T& value);
     ~Value() override;
 
+    // The item lookup by path of the tree stays reachable beside the value itself.
+    using ValueBase::GetValue;
     const T& GetValue() const { return m_value; }
     // Sends CC_VALUE when the value changes; answers whether it was taken.
     bool SetValue(const T& value, IObserver* pOriginator = nullptr);

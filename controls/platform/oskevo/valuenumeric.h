@@ -14,6 +14,8 @@ public:
     ValueNumeric(const QString& sName, const ValueDescriptor* pDescriptor, T value);
     ~ValueNumeric() override;
 
+    // The item lookup by path of the tree stays reachable beside the value itself.
+    using ValueBase::GetValue;
     T GetValue() const { return m_value; }
     bool SetValue(T value, IObserver* pOriginator = nullptr);
 

@@ -29,7 +29,7 @@ public:
     bool SetValueDateTime_ValuePath(const QString& sPath);
     values::ValueBase* GetValueDateTime() const { return GetBoundValue(); }
 
-    bool Commit();
+    bool Commit() override;
 
     // Reads a value's text as a date-time (UTC); invalid when it is none.
     static QDateTime FromValue(const values::ValueBase* pValue);

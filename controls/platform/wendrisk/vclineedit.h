@@ -35,7 +35,7 @@ public:
     int GetType() const { return m_nType; }
 
     // Takes the current text now, as Return does. Answers whether the value took it.
-    bool Commit();
+    bool Commit() override;
 
 protected:
     void ShowValue() override;
