@@ -30,17 +30,21 @@ struct NounNames
 const NounNames g_arrNouns[] = {
     {"Fd", QT_TRANSLATE_NOOP("UndoHistory", "frequency definition"),
      QT_TRANSLATE_NOOP("UndoHistory", "frequency definitions")},
-    {"Fds", QT_TRANSLATE_NOOP("UndoHistory", "frequency list"), QT_TRANSLATE_NOOP("UndoHistory", "frequency lists")},
+    {"Fds", QT_TRANSLATE_NOOP("UndoHistory", "frequency list"),
+     QT_TRANSLATE_NOOP("UndoHistory", "frequency lists")},
     {"IndEm", QT_TRANSLATE_NOOP("UndoHistory", "emission"), QT_TRANSLATE_NOOP("UndoHistory", "emissions")},
     {"IndEmi", QT_TRANSLATE_NOOP("UndoHistory", "emitter"), QT_TRANSLATE_NOOP("UndoHistory", "emitters")},
     {"IndMov", QT_TRANSLATE_NOOP("UndoHistory", "movement"), QT_TRANSLATE_NOOP("UndoHistory", "movements")},
-    {"SimMovList", QT_TRANSLATE_NOOP("UndoHistory", "breakpoint"), QT_TRANSLATE_NOOP("UndoHistory", "breakpoints")},
+    {"SimMovList", QT_TRANSLATE_NOOP("UndoHistory", "breakpoint"),
+     QT_TRANSLATE_NOOP("UndoHistory", "breakpoints")},
     {"SimFreqList", QT_TRANSLATE_NOOP("UndoHistory", "emission frequency"),
      QT_TRANSLATE_NOOP("UndoHistory", "emission frequencies")},
-    {"Par", QT_TRANSLATE_NOOP("UndoHistory", "parameter set"), QT_TRANSLATE_NOOP("UndoHistory", "parameter sets")},
+    {"Par", QT_TRANSLATE_NOOP("UndoHistory", "parameter set"),
+     QT_TRANSLATE_NOOP("UndoHistory", "parameter sets")},
     {"Dev", QT_TRANSLATE_NOOP("UndoHistory", "device"), QT_TRANSLATE_NOOP("UndoHistory", "devices")},
     {"Dcd", QT_TRANSLATE_NOOP("UndoHistory", "job"), QT_TRANSLATE_NOOP("UndoHistory", "jobs")},
-    {"Dcs", QT_TRANSLATE_NOOP("UndoHistory", "control set"), QT_TRANSLATE_NOOP("UndoHistory", "control sets")},
+    {"Dcs", QT_TRANSLATE_NOOP("UndoHistory", "control set"),
+     QT_TRANSLATE_NOOP("UndoHistory", "control sets")},
 };
 
 QString Noun(const ValueDescriptor* pDescriptor, int nCount)
@@ -87,11 +91,13 @@ UndoHistory* UndoHistory::Find(TreeItem* pItem)
 
 void UndoHistory::InstallKeys(QWidget* pView, std::function<TreeItem*()> fnNode)
 {
-    auto fnRun = [fnNode](bool bUndo) {
+    auto fnRun = [fnNode](bool bUndo)
+    {
         if (UndoHistory* pHistory = Find(fnNode()))
             bUndo ? pHistory->Undo() : pHistory->Redo();
     };
-    const QKeySequence arrKeys[] = {QKeySequence(Qt::CTRL + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z),
+    const QKeySequence arrKeys[] = {QKeySequence(Qt::CTRL + Qt::Key_Z),
+                                    QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z),
                                     QKeySequence(Qt::CTRL + Qt::Key_Y)};
     for (int i = 0; i < 3; ++i)
     {
@@ -188,10 +194,12 @@ void UndoHistory::Apply(std::vector<ChangeRecord>& vecRecords, bool bReverse)
     m_bApplying = false;
     // The stack cannot be cleared from within its own undo(): after it returns.
     if (m_bBroken)
-        QTimer::singleShot(0, this, [this] {
-            if (m_bBroken)
-                Clear();
-        });
+        QTimer::singleShot(0, this,
+                           [this]
+                           {
+                               if (m_bBroken)
+                                   Clear();
+                           });
 }
 
 QString UndoHistory::StepText(const std::vector<ChangeRecord>& vecRecords) const
@@ -256,8 +264,9 @@ QString UndoHistory::StepText(const std::vector<ChangeRecord>& vecRecords) const
         Node* pParent = nullptr;
         if (TreeItem* pAt = ItemAt(GetNode(), record.lstPath))
             pParent = pAt->AsNode();
-        const ValueDescriptor* pChildType =
-            pParent && pParent->GetChildCount() > 0 ? pParent->GetTreeItems().front()->GetValueDescriptor() : nullptr;
+        const ValueDescriptor* pChildType = pParent && pParent->GetChildCount() > 0
+                                                ? pParent->GetTreeItems().front()->GetValueDescriptor()
+                                                : nullptr;
         return tr("Reorder %1").arg(Noun(pChildType, 2));
     }
     if (nRenames == 1 && nValues == 0 && nReorders == 0)

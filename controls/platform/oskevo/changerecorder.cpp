@@ -53,81 +53,95 @@ void ChangeRecorder::ValueChanging(TreeItem* pValue)
     ValueBase* pBase = pValue ? pValue->AsValue() : nullptr;
     if (!pBase || pBase->IsDying())
         return;
-    Report(pValue, [pBase] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_VALUE;
-        record.sText = pBase->GetAsString();
-        return record;
-    });
+    Report(pValue,
+           [pBase]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_VALUE;
+               record.sText = pBase->GetAsString();
+               return record;
+           });
 }
 
 void ChangeRecorder::NodeTextChanging(Node* pNode)
 {
-    Report(pNode, [pNode] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_NODE_TEXT;
-        record.sText = QString::fromStdString(pNode->GetAsStdString());
-        return record;
-    });
+    Report(pNode,
+           [pNode]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_NODE_TEXT;
+               record.sText = QString::fromStdString(pNode->GetAsStdString());
+               return record;
+           });
 }
 
 void ChangeRecorder::Linked(Node* pParent, TreeItem* pItem, int nIndex)
 {
-    Report(pParent, [pItem, nIndex] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_INSERT;
-        record.sName = pItem->GetName();
-        record.nIndex = nIndex;
-        return record;
-    });
+    Report(pParent,
+           [pItem, nIndex]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_INSERT;
+               record.sName = pItem->GetName();
+               record.nIndex = nIndex;
+               return record;
+           });
 }
 
 void ChangeRecorder::Unlinking(Node* pParent, TreeItem* pItem, int nIndex)
 {
     // One copy serves every recorder (they never change it in place).
     std::shared_ptr<TreeItem> spCopy;
-    Report(pParent, [pItem, nIndex, &spCopy] {
-        if (!spCopy)
-            spCopy.reset(pItem->Clone());
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_REMOVE;
-        record.spItem = spCopy;
-        record.nIndex = nIndex;
-        return record;
-    });
+    Report(pParent,
+           [pItem, nIndex, &spCopy]
+           {
+               if (!spCopy)
+                   spCopy.reset(pItem->Clone());
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_REMOVE;
+               record.spItem = spCopy;
+               record.nIndex = nIndex;
+               return record;
+           });
 }
 
 void ChangeRecorder::Reordering(Node* pParent)
 {
-    Report(pParent, [pParent] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_REORDER;
-        record.lstOrder.reserve(pParent->GetChildCount());
-        for (const TreeItem* pChild : pParent->GetTreeItems())
-            record.lstOrder.append(pChild->GetName());
-        return record;
-    });
+    Report(pParent,
+           [pParent]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_REORDER;
+               record.lstOrder.reserve(pParent->GetChildCount());
+               for (const TreeItem* pChild : pParent->GetTreeItems())
+                   record.lstOrder.append(pChild->GetName());
+               return record;
+           });
 }
 
 void ChangeRecorder::Renamed(TreeItem* pItem, const QString& sOldName)
 {
-    Report(pItem->GetParentNode(), [pItem, &sOldName] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_RENAME;
-        record.sName = pItem->GetName();
-        record.sText = sOldName;
-        return record;
-    });
+    Report(pItem->GetParentNode(),
+           [pItem, &sOldName]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_RENAME;
+               record.sName = pItem->GetName();
+               record.sText = sOldName;
+               return record;
+           });
 }
 
 void ChangeRecorder::DescriptorChanging(Node* pNode)
 {
-    Report(pNode, [pNode] {
-        ChangeRecord record;
-        record.eKind = ChangeRecord::K_DESCRIPTOR;
-        record.pDescriptor = pNode->GetValueDescriptor();
-        return record;
-    });
+    Report(pNode,
+           [pNode]
+           {
+               ChangeRecord record;
+               record.eKind = ChangeRecord::K_DESCRIPTOR;
+               record.pDescriptor = pNode->GetValueDescriptor();
+               return record;
+           });
 }
 
 bool ChangeRecorder::Toggle(Node* pRoot, ChangeRecord& record)
