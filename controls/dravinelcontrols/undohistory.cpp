@@ -1,6 +1,7 @@
-#include "undohistory.h"
+#include "dravinelcontrols/undohistory.h"
 
-#include "undostep.h"
+#include "dravinelcontrols/undokeyfilter.h"
+#include "dravinelcontrols/undostep.h"
 
 #include "oskevo/node.h"
 #include "oskevo/valuedescriptor.h"
@@ -8,8 +9,6 @@
 
 #include <climits>
 
-#include <QKeySequence>
-#include <QShortcut>
 #include <QTimer>
 #include <QUndoStack>
 #include <QWidget>
@@ -91,21 +90,7 @@ UndoHistory* UndoHistory::Find(TreeItem* pItem)
 
 void UndoHistory::InstallKeys(QWidget* pView, std::function<TreeItem*()> fnNode)
 {
-    auto fnRun = [fnNode](bool bUndo)
-    {
-        if (UndoHistory* pHistory = Find(fnNode()))
-            bUndo ? pHistory->Undo() : pHistory->Redo();
-    };
-    const QKeySequence arrKeys[] = {QKeySequence(Qt::CTRL + Qt::Key_Z),
-                                    QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z),
-                                    QKeySequence(Qt::CTRL + Qt::Key_Y)};
-    for (int i = 0; i < 3; ++i)
-    {
-        auto* pShortcut = new QShortcut(arrKeys[i], pView);
-        pShortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        const bool bUndo = i == 0;
-        QObject::connect(pShortcut, &QShortcut::activated, pView, [fnRun, bUndo] { fnRun(bUndo); });
-    }
+    new UndoKeyFilter(pView, std::move(fnNode));
 }
 
 void UndoHistory::Recorded(ChangeRecord record)

@@ -1,6 +1,6 @@
-#include "undostep.h"
+#include "dravinelcontrols/undostep.h"
 
-#include "undohistory.h"
+#include "dravinelcontrols/undohistory.h"
 
 UndoStep::UndoStep(UndoHistory* pHistory, std::vector<values::ChangeRecord> vecRecords, const QString& sText)
     : QUndoCommand(sText), m_pHistory(pHistory), m_vecRecords(std::move(vecRecords))

@@ -1,5 +1,5 @@
-#include "oskevo/changerecorder.h"
 #include "oskevo/value.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 

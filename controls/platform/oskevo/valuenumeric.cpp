@@ -1,5 +1,5 @@
-#include "oskevo/changerecorder.h"
 #include "oskevo/valuenumeric.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 

@@ -1,5 +1,5 @@
-#include "oskevo/changerecorder.h"
 #include "oskevo/valueselection.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 
