@@ -71,7 +71,13 @@ TreeItem* ItemAt(Node* pRoot, const QStringList& lstPath)
 UndoHistory::UndoHistory(Node* pNode, QObject* pParent)
     : QObject(pParent), ChangeRecorder(pNode), m_pStack(new QUndoStack(this))
 {
-    connect(m_pStack, &QUndoStack::cleanChanged, this, &UndoHistory::cleanChanged);
+    // A cleared history is no saved state to go back to.
+    connect(m_pStack, &QUndoStack::cleanChanged, this,
+            [this](bool bClean)
+            {
+                if (!m_bClearing)
+                    emit cleanChanged(bClean);
+            });
 }
 
 UndoHistory::~UndoHistory() = default;
@@ -97,6 +103,14 @@ void UndoHistory::Recorded(ChangeRecord record)
 {
     if (m_bApplying)
         return;
+    if (!m_sIgnoredChild.isEmpty())
+    {
+        const QString sTop = !record.lstPath.isEmpty()                ? record.lstPath.front()
+                             : record.eKind == ChangeRecord::K_REMOVE ? record.spItem->GetName()
+                                                                      : record.sName;
+        if (sTop == m_sIgnoredChild)
+            return;
+    }
     m_vecOpen.push_back(std::move(record));
     if (!m_bCloseQueued)
     {
@@ -146,7 +160,9 @@ void UndoHistory::Clear()
 {
     m_vecOpen.clear();
     m_bBroken = false;
+    m_bClearing = true;
     m_pStack->clear();
+    m_bClearing = false;
 }
 
 void UndoHistory::SetClean()

@@ -41,6 +41,9 @@ public:
     // Marks the present state as saved.
     void SetClean();
     bool IsClean() const;
+    // Changes of the child of that name (and below it) are not this history's: another
+    // document kept in this tree, such as the studio's job.
+    void SetIgnoredChild(const QString& sName) { m_sIgnoredChild = sName; }
 
     // Used by the steps: toggles the records (from the last when bReverse) with recording off.
     void Apply(std::vector<values::ChangeRecord>& vecRecords, bool bReverse);
@@ -58,6 +61,8 @@ private:
     QUndoStack* m_pStack;
     std::vector<values::ChangeRecord> m_vecOpen;
     bool m_bCloseQueued = false;
+    QString m_sIgnoredChild;
     bool m_bApplying = false;
+    bool m_bClearing = false;
     bool m_bBroken = false; // a step no longer applied: cleared when control returns
 };
