@@ -3,14 +3,17 @@
 #include "studiojobmenu.h"
 
 #include "dravinelcontrols/dravinelview.h"
+#include "dravinelcontrols/undohistory.h"
 
 #include "dravineldefinition/sampledata.h"
+#include "kvbase/q4menu.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QScopedValueRollback>
+#include <QUndoStack>
 
 StudioPanel::StudioPanel(QWidget* pParent) : TreePanel(pParent, "DravinelStudio")
 {
@@ -38,6 +41,9 @@ void StudioPanel::NewFile(int nType)
     TreePanel::NewFile(nType);
     if (nType == TYPE_SAMPLE)
         DravinelDefinition::SampleData::Fill(values::Tree::Instance()->GetRoot());
+    // The steps of the tree before are no steps of this one.
+    if (m_pHistory)
+        m_pHistory->Clear();
 }
 
 bool StudioPanel::LoadFile(const QString& sFileName)
@@ -49,7 +55,10 @@ bool StudioPanel::LoadFile(const QString& sFileName)
             return false;
         m_pJobMenu->Release();
     }
-    return TreePanel::LoadFile(sFileName);
+    const bool bLoaded = TreePanel::LoadFile(sFileName);
+    if (bLoaded && m_pHistory)
+        m_pHistory->Clear();
+    return bLoaded;
 }
 
 bool StudioPanel::SaveFile(const QString& sFileName)
@@ -57,12 +66,19 @@ bool StudioPanel::SaveFile(const QString& sFileName)
     values::Node* pRoot = values::Tree::Instance()->GetRoot();
     values::Node* pJob = pRoot->GetChildNode(StudioJobMenu::GetJobBaseName());
     if (!pJob)
-        return TreePanel::SaveFile(sFileName);
+    {
+        const bool bSaved = TreePanel::SaveFile(sFileName);
+        if (bSaved && m_pHistory)
+            m_pHistory->SetClean();
+        return bSaved;
+    }
     {
         const QScopedValueRollback<bool> moving(m_bMovingJob, true);
         pRoot->TakeItem(pJob);
     }
     const bool bSaved = TreePanel::SaveFile(sFileName);
+    if (bSaved && m_pHistory)
+        m_pHistory->SetClean();
     const QScopedValueRollback<bool> moving(m_bMovingJob, true);
     pRoot->AddItem(pJob);
     return bSaved;
@@ -73,6 +89,26 @@ void StudioPanel::NotifyModified(bool bModified)
     if (m_bMovingJob || (m_pJobMenu && m_pJobMenu->IsBusy()))
         return;
     TreePanel::NotifyModified(bModified);
+}
+
+int StudioPanel::InsertEditMenuItems()
+{
+    m_pHistory = new UndoHistory(values::Tree::Instance()->GetRoot(), this);
+    m_pHistory->SetIgnoredChild(StudioJobMenu::GetJobBaseName());
+    QAction* pUndo = m_pHistory->GetStack()->createUndoAction(this, tr("&Undo"));
+    pUndo->setShortcut(QKeySequence::Undo);
+    QAction* pRedo = m_pHistory->GetStack()->createRedoAction(this, tr("&Redo"));
+    pRedo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    GetEditMenu()->addAction(pUndo);
+    GetEditMenu()->addAction(pRedo);
+    // Undoing back to the saved tree leaves it unmodified.
+    connect(m_pHistory, &UndoHistory::cleanChanged, this,
+            [this](bool bClean)
+            {
+                if (bClean)
+                    SetModified(false);
+            });
+    return GetEditMenu()->actions().size();
 }
 
 QString StudioPanel::GetFileOpenPattern()

@@ -3,6 +3,7 @@
 #include "tolveth/treepanel.h"
 
 class StudioJobMenu;
+class UndoHistory;
 
 // The studio's main window: the whole device tree of the process-wide value tree as one
 // document, shown in a split tree view, kept in device-tree files.
@@ -29,16 +30,21 @@ public:
     void NotifyModified(bool bModified) override;
     QString GetFileOpenPattern() override;
     StudioJobMenu* GetJobMenu() const { return m_pJobMenu; }
+    // The undo history of the device tree (the job keeps its own).
+    UndoHistory* GetHistory() const { return m_pHistory; }
 
 protected:
     ITreeListView* CreateView() override;
     QString GetFileNodePath() override;
     int SelectNewType() override;
+    // Undo and Redo, with the text of the step they would take.
+    int InsertEditMenuItems() override;
     QString GetTextUnloaded() override;
     // A modified job is asked about before the window closes.
     void closeEvent(QCloseEvent* pEvent) override;
 
 private:
     StudioJobMenu* m_pJobMenu = nullptr;
+    UndoHistory* m_pHistory = nullptr;
     bool m_bMovingJob = false;
 };

@@ -1,6 +1,8 @@
 #include "dravinelcontrols/frequencyview.h"
 
 #include "dravinelcontrols/frequencyviewctrl.h"
+#include "dravinelcontrols/undohistory.h"
+#include "oskevo/node.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -18,6 +20,8 @@ FrequencyView::FrequencyView(QWidget* pParent, QString sName) : Table(pParent, s
                     QAbstractItemView::AnyKeyPressed);
     setEnabled(true);
     setTabKeyNavigation(true);
+    UndoHistory::InstallKeys(
+        this, [this]() -> values::TreeItem* { return GetCtrl() ? GetCtrl()->GetNode() : nullptr; });
 }
 
 FrequencyView::~FrequencyView()

@@ -1,6 +1,7 @@
 #include "dravinelcontrols/jobdialogmanager.h"
 
 #include "dravinelcontrols/jobdialog.h"
+#include "dravinelcontrols/undohistory.h"
 
 #include "dravineldefinition/descriptors.h"
 #include "dravineldefinition/dravineltree.h"
@@ -71,6 +72,14 @@ JobDialogManager::JobDialogManager(values::IModifyObserver* pObserver, const QSt
     m_pOperationMode = CreateValue<values::ValueSelection>(g_vdOperationMode);
     m_pJobNew = CreateValue<values::ValueInt>(g_vdJobNew);
     m_pTransfer.reset(new JobTransfer(m_pOffline, m_pDevice, m_uDeviceType));
+    m_pHistory.reset(new UndoHistory(m_pOffline));
+    // Undoing back to the saved job leaves it unmodified.
+    connect(m_pHistory.get(), &UndoHistory::cleanChanged, this,
+            [this](bool bClean)
+            {
+                if (bClean && m_pOfflineWatcher)
+                    SetbModified(false);
+            });
 }
 
 JobDialogManager::~JobDialogManager()
@@ -93,6 +102,7 @@ void JobDialogManager::CreateWatchers()
     // The backup of an earlier job is no backup of this one.
     m_bBackupValid = false;
     m_pBackup->DeleteChildren();
+    m_pHistory->Clear();
 }
 
 void JobDialogManager::DeleteWatcher()
@@ -158,6 +168,7 @@ void JobDialogManager::Close()
     m_pOffline->DeleteChildren();
     m_pBackup->DeleteChildren();
     m_bBackupValid = false;
+    m_pHistory->Clear();
 }
 
 bool JobDialogManager::Save(const QString& sFileName)
@@ -198,6 +209,7 @@ bool JobDialogManager::Save(const QString& sFileName)
     m_sLastError.clear();
     Assert(m_pOfflineWatcher, "m_pOfflineWatcher", __LINE__);
     SetbModified(false);
+    m_pHistory->SetClean();
     return true;
 }
 
@@ -361,6 +373,8 @@ void JobDialogManager::RestoreOfflineJobFromBackup()
     values::VtTransaction transaction;
     m_pOffline->DeleteChildren();
     m_pOffline->Copy(m_pBackup.get());
+    // The steps of the rolled-back session are gone with it.
+    m_pHistory->Clear();
 }
 
 void JobDialogManager::CopyJob(values::Node* pSource, values::Node* pTarget)

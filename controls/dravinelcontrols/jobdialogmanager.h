@@ -11,6 +11,7 @@
 #include <memory>
 
 class JobDialog;
+class UndoHistory;
 class KVException;
 
 namespace values
@@ -57,6 +58,8 @@ public:
     bool IsOpen() const { return m_pOfflineWatcher != nullptr; }
     values::Node* GetOffline() const { return m_pOffline; }
     values::Node* GetDevice() const { return m_pDevice; }
+    // The undo history of the job; cleared when a job is made, opened, closed or rolled back.
+    UndoHistory* GetHistory() const { return m_pHistory.get(); }
     const QString& GetFileName() const { return m_sFileName; }
     // The job dialog, from the Show that made it until Close or a roll-back drops it.
     JobDialog* GetDialog() const { return m_pDialog; }
@@ -166,4 +169,5 @@ private:
     bool m_bBackupValid = false;
     QString m_sLastError;
     std::unique_ptr<JobTransfer> m_pTransfer;
+    std::unique_ptr<UndoHistory> m_pHistory;
 };

@@ -1,6 +1,8 @@
 #include "dravinelcontrols/parameterview.h"
 
 #include "dravinelcontrols/parameterviewctrl.h"
+#include "dravinelcontrols/undohistory.h"
+#include "oskevo/node.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -19,6 +21,7 @@ ParameterView::ParameterView(QWidget* pParent, const QString& sName) : QTabWidge
         pParent->layout()->addWidget(this);
     // Tab pages wait here until the controller gives them their tab.
     setLayout(new QHBoxLayout);
+    UndoHistory::InstallKeys(this, [this]() -> values::TreeItem* { return GetParentNode(); });
 }
 
 ParameterView::~ParameterView()

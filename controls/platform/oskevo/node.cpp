@@ -1,5 +1,6 @@
 #include "oskevo/node.h"
 
+#include "oskevo/changerecorder.h"
 #include "oskevo/treewatcher.h"
 #include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
@@ -47,6 +48,42 @@ Node::~Node()
         pWatcher->NodeDeleted();
     }
     m_vecWatchers.clear();
+    DetachRecorders();
+}
+
+void Node::DetachRecorders()
+{
+    std::vector<ChangeRecorder*> vecRecorders;
+    vecRecorders.swap(m_vecRecorders);
+    for (ChangeRecorder* pRecorder : vecRecorders)
+    {
+        --ChangeRecorder::s_nAttached;
+        pRecorder->Detached();
+    }
+}
+
+void Node::AttachRecorder(ChangeRecorder* pRecorder)
+{
+    if (!pRecorder)
+        return;
+    if (m_bDying)
+    {
+        pRecorder->Detached();
+        return;
+    }
+    if (std::find(m_vecRecorders.begin(), m_vecRecorders.end(), pRecorder) != m_vecRecorders.end())
+        return;
+    m_vecRecorders.push_back(pRecorder);
+    ++ChangeRecorder::s_nAttached;
+}
+
+void Node::DetachRecorder(ChangeRecorder* pRecorder)
+{
+    auto it = std::find(m_vecRecorders.begin(), m_vecRecorders.end(), pRecorder);
+    if (it == m_vecRecorders.end())
+        return;
+    m_vecRecorders.erase(it);
+    --ChangeRecorder::s_nAttached;
 }
 
 void Node::FreeChildren()
@@ -80,6 +117,7 @@ void Node::AnnounceDeletion()
             --s_nAttachedWatchers;
             pWatcher->NodeDeleted();
         }
+        DetachRecorders();
     }
     // An observer told of this node's deletion (or of a child's) may delete an ancestor: the
     // ancestor then comes here again, and the children not yet told are told at once, while
@@ -186,6 +224,8 @@ void Node::Link(TreeItem* pItem, int nIndex)
     }
     m_hashByName.insert(pItem->m_sName, pItem);
     pItem->m_pParent = this;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::Linked(this, pItem, pItem->m_nIndexHint);
 }
 
 void Node::Unlink(TreeItem* pItem)
@@ -193,6 +233,8 @@ void Node::Unlink(TreeItem* pItem)
     const int nIndex = IndexOf(pItem);
     if (nIndex < 0)
         return;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::Unlinking(this, pItem, nIndex);
     m_vecChildren.erase(m_vecChildren.begin() + nIndex);
     auto it = m_hashByName.find(pItem->m_sName);
     if (it != m_hashByName.end() && it.value() == pItem)
@@ -302,6 +344,13 @@ void Node::DeleteChildren(IObserver* pOriginator)
     // Take out every child that was told; a child added by an observer meanwhile stays.
     std::vector<TreeItem*> vecDoomed;
     std::vector<TreeItem*> vecKept;
+    if (ChangeRecorder::IsActive())
+    {
+        // As if taken out one by one from the last: each at the index it stands at.
+        for (int i = int(m_vecChildren.size()) - 1; i >= 0; --i)
+            if (m_vecChildren[size_t(i)]->m_bDying && !m_vecChildren[size_t(i)]->m_bDestructing)
+                ChangeRecorder::Unlinking(this, m_vecChildren[size_t(i)], i);
+    }
     for (TreeItem* pChild : m_vecChildren)
     {
         if (!pChild->m_bDying)
@@ -342,6 +391,8 @@ bool Node::ReorderChildren(const std::vector<TreeItem*>& vecOrder, IObserver* pO
     }
     if (vecOrder == m_vecChildren)
         return true;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::Reordering(this);
     m_vecChildren = vecOrder;
     for (size_t i = 0; i < m_vecChildren.size(); ++i)
         m_vecChildren[i]->m_nIndexHint = int(i);
@@ -431,6 +482,8 @@ void Node::SetValueDescriptor(const ValueDescriptor* pDescriptor, IObserver* pOr
         pDescriptor = ValueDescriptor::GenericNode();
     if (pDescriptor == GetValueDescriptor() || m_bDying)
         return;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::DescriptorChanging(this);
     SetDescriptorInternal(pDescriptor);
     Node* pParent = GetParentNode();
     std::shared_ptr<const bool> spParentAlive = pParent ? pParent->GetAliveFlag() : nullptr;
@@ -459,6 +512,8 @@ bool Node::SetAsStdString(const std::string& sText, IObserver* pOriginator)
 {
     if (sText == m_sText)
         return true;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::NodeTextChanging(this);
     m_sText = sText;
     NotifyObservers(CC_MODIFIED, pOriginator);
     return true;

@@ -8,6 +8,7 @@
 namespace values
 {
 
+class ChangeRecorder;
 class TreeWatcher;
 class ValueBase;
 
@@ -78,12 +79,19 @@ public:
     void AttachWatcher(TreeWatcher* pWatcher);
     void DetachWatcher(TreeWatcher* pWatcher);
     const std::vector<TreeWatcher*>& GetWatchers() const { return m_vecWatchers; }
+    // ChangeRecorders registered on this node see every primitive change below it.
+    void AttachRecorder(ChangeRecorder* pRecorder);
+    void DetachRecorder(ChangeRecorder* pRecorder);
+    const std::vector<ChangeRecorder*>& GetRecorders() const { return m_vecRecorders; }
 
 protected:
     void AnnounceDeletion() override;
 
 private:
     friend class TreeItem;
+    friend class ChangeRecorder;
+    // Tells the recorders of this node that it goes.
+    void DetachRecorders();
     // Tells the children still ours of their deletion; false when this node went meanwhile.
     bool TellChildren(const std::shared_ptr<const bool>& spAlive);
     friend class ValueDescriptor;
@@ -104,6 +112,7 @@ private:
     QHash<QString, TreeItem*> m_hashByName;
     mutable QHash<QString, int> m_hashUniqueHint; // next suffix to try per base name
     std::vector<TreeWatcher*> m_vecWatchers;
+    std::vector<ChangeRecorder*> m_vecRecorders;
     std::string m_sText;
 };
 

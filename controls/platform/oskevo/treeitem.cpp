@@ -1,5 +1,7 @@
 #include "oskevo/treeitem.h"
 
+#include "oskevo/changerecorder.h"
+
 #include "oskevo/node.h"
 #include "oskevo/treewatcher.h"
 #include "oskevo/valuebase.h"
@@ -156,6 +158,8 @@ bool TreeItem::SetName(const QString& sName, IObserver* pOriginator, bool bUniqu
     {
         pParent->ChildRenamed(this, sOldName);
         spParentAlive = pParent->GetAliveFlag();
+        if (ChangeRecorder::IsActive())
+            ChangeRecorder::Renamed(this, sOldName);
     }
     NotifyObservers(CC_NAME, pOriginator);
     if (pParent && *spParentAlive)

@@ -1,4 +1,5 @@
 #include "oskevo/value.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 
@@ -83,6 +84,8 @@ template <class T> bool Value<T>::SetValue(const T& value, IObserver* pOriginato
     SetLastError(QString());
     if (value == m_value)
         return true;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::ValueChanging(this);
     m_value = value;
     NotifyObservers(CC_VALUE, pOriginator);
     return true;

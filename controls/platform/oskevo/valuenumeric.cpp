@@ -1,4 +1,5 @@
 #include "oskevo/valuenumeric.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 
@@ -170,6 +171,8 @@ template <class T> bool ValueNumeric<T>::SetValue(T value, IObserver* pOriginato
     SetLastError(QString());
     if (SameNumber(value, m_value))
         return true;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::ValueChanging(this);
     m_value = value;
     NotifyObservers(CC_VALUE, pOriginator);
     return true;
@@ -211,6 +214,8 @@ template <class T> void ValueNumeric<T>::Reset(IObserver* pOriginator)
     SetLastError(QString());
     if (SameNumber(value, m_value))
         return;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::ValueChanging(this);
     m_value = value;
     NotifyObservers(CC_VALUE, pOriginator);
 }

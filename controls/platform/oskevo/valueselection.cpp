@@ -1,4 +1,5 @@
 #include "oskevo/valueselection.h"
+#include "oskevo/changerecorder.h"
 
 #include "oskevo/valuedescriptor.h"
 
@@ -102,6 +103,8 @@ bool ValueSelection::SelectIndex(int nIndex, IObserver* pOriginator)
     SetLastError(QString());
     if (nIndex == m_nCurrent)
         return true;
+    if (ChangeRecorder::IsActive())
+        ChangeRecorder::ValueChanging(this);
     m_nCurrent = nIndex;
     NotifyObservers(CC_VALUE, pOriginator);
     return true;

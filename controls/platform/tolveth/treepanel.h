@@ -179,6 +179,8 @@ protected slots:
     void SlotRecentFile(int nIndex);
 
 protected:
+    // Sets the modified mark of the document (and of its watcher and view).
+    void SetModified(bool bModified);
     ITreeListView* m_pView = nullptr;
     Q4Menu* m_pFileMenu;
     Q4Menu* m_pEditMenu;
@@ -196,7 +198,6 @@ private:
     void RebuildRecentMenu();
     void UpdateActions();
     void WatchFileNode(values::Node* pNode);
-    void SetModified(bool bModified);
 
     QPointer<QWidget> m_pViewWidget; // tells whether the main view is still alive
     QString m_sFileName;
