@@ -1,6 +1,6 @@
 #include "jobcommands.h"
 
-#include "frequencytable.h"
+#include "dravinelcontrols/frequencytable.h"
 #include "jobdocument.h"
 
 #include <QFile>

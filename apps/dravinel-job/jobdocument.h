@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frequencytable.h"
+#include "dravinelcontrols/frequencytable.h"
 
 #include <QString>
 #include <memory>

@@ -2,17 +2,20 @@
 // value tree, with the library's editors, and keeps it in files.
 //
 //   dravinel-studio [FILE] [--job JOB] [--screenshot PNG] [--show PATH] [--lang LANG]
+//   dravinel-studio --job-panel [JOB] [--screenshot PNG] [--lang LANG]
 //
 // Without FILE it starts on the built-in sample tree. With --screenshot it renders the
 // window into PNG and exits (works offscreen, without a display). --show opens the node at
 // that path (for instance "Dev/Movs/IndMov/Par" for the movement scenario) instead of the
 // first frequency list. --lang shows the library's texts in that language ("de"), "en" in
-// English. --job opens a job file in the Job menu at start.
+// English. --job opens a job file in the Job menu at start. --job-panel shows the job panel
+// instead, on the job file JOB if given: the offline job beside the job on the device.
 
 #include "studiojobmenu.h"
 #include "studiopanel.h"
 
 #include "dravinelcontrols/jobdialogmanager.h"
+#include "dravinelcontrols/jobpanel.h"
 
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
@@ -57,6 +60,32 @@ void SelectFirstEditor(StudioPanel& panel, const QString& sPath)
     }
 }
 
+// Renders the window into sFile once it has been laid out, then ends the program.
+void ScreenshotLater(QWidget& window, const QString& sFile)
+{
+    QTimer::singleShot(300, &window,
+                       [&window, sFile]()
+                       {
+                           const bool bSaved = window.grab().save(sFile, "PNG");
+                           if (!bSaved)
+                               std::fprintf(stderr, "Could not write %s\n", qPrintable(sFile));
+                           QApplication::exit(bSaved ? 0 : 1);
+                       });
+}
+
+// The job panel as the main window, on a job file if given.
+int RunJobPanel(const QStringList& lstFiles, const QString& sScreenshot)
+{
+    JobPanel panel;
+    panel.resize(1280, 800);
+    if (!lstFiles.isEmpty() && !panel.LoadFile(lstFiles.first()))
+        return 1;
+    panel.show();
+    if (!sScreenshot.isEmpty())
+        ScreenshotLater(panel, sScreenshot);
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -84,12 +113,17 @@ int main(int argc, char** argv)
     QCommandLineOption job(QStringLiteral("job"), QStringLiteral("Open the job file <job> at start."),
                            QStringLiteral("job"));
     parser.addOption(job);
+    QCommandLineOption jobPanel(QStringLiteral("job-panel"),
+                                QStringLiteral("Show the job panel, on the job file given as <file>."));
+    parser.addOption(jobPanel);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Device tree file to open."));
     parser.process(app);
 
     // Before any view exists: views and alias tables translate their texts when they are made.
     if (parser.isSet(lang))
         TranslationCenter::Instance()->SetLocale(QLocale(parser.value(lang)));
+    if (parser.isSet(jobPanel))
+        return RunJobPanel(parser.positionalArguments(), parser.value(screenshot));
 
     StudioPanel panel;
     panel.Init(QStringLiteral("/"));
@@ -119,16 +153,8 @@ int main(int argc, char** argv)
 
     if (parser.isSet(screenshot))
     {
-        const QString sFile = parser.value(screenshot);
         SelectFirstEditor(panel, parser.value(show));
-        QTimer::singleShot(300, &panel,
-                           [&panel, sFile]()
-                           {
-                               const bool bSaved = panel.grab().save(sFile, "PNG");
-                               if (!bSaved)
-                                   std::fprintf(stderr, "Could not write %s\n", qPrintable(sFile));
-                               QApplication::exit(bSaved ? 0 : 1);
-                           });
+        ScreenshotLater(panel, parser.value(screenshot));
     }
     return app.exec();
 }

@@ -1,14 +1,17 @@
 #include "studiojobmenu.h"
 
+#include "dravinelcontrols/frequencytable.h"
 #include "dravinelcontrols/jobdialogmanager.h"
 
 #include "dravineldefinition/devicetypes.h"
+#include "oskevo/valuecommentedrangemap.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QInputDialog>
@@ -16,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -31,6 +35,19 @@ const double s_dMHz = 1e6;
 QString JobFilePattern()
 {
     return StudioJobMenu::tr("Job") + QStringLiteral(" (*.xml)");
+}
+
+// Larger lists are no suppress lists an operator keeps; refused before they are read.
+const qint64 s_nMaxListBytes = 64 * 1024 * 1024;
+
+QString ListFilePattern()
+{
+    return StudioJobMenu::tr("Suppress List") + QStringLiteral(" (*.tsv *.txt *.csv)");
+}
+
+bool IsCsv(const QString& sFileName)
+{
+    return sFileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
 }
 
 QDoubleSpinBox* FrequencyBox(double dMHz)
@@ -61,6 +78,10 @@ StudioJobMenu::StudioJobMenu(QMainWindow* pWindow) : QObject(pWindow), m_pWindow
     m_pEdit = m_pMenu->addAction(tr("Edit Job..."), this, &StudioJobMenu::SlotEdit);
     m_pSuppress = m_pMenu->addAction(tr("Suppress Range..."), this, &StudioJobMenu::SlotSuppress);
     m_pUnSuppress = m_pMenu->addAction(tr("Unsuppress Range..."), this, &StudioJobMenu::SlotUnSuppress);
+    m_pImportList =
+        m_pMenu->addAction(tr("Import Suppress List..."), this, &StudioJobMenu::SlotImportSuppressList);
+    m_pExportList =
+        m_pMenu->addAction(tr("Export Suppress List..."), this, &StudioJobMenu::SlotExportSuppressList);
     UpdateActions();
 }
 
@@ -222,6 +243,73 @@ void StudioJobMenu::ChangeSuppression(bool bSuppress)
     UpdateActions();
 }
 
+QString StudioJobMenu::ImportSuppressList(const QString& sFileName)
+{
+    const QScopedValueRollback<bool> busy(m_bBusy, true);
+    if (!m_pManager || !m_pManager->IsOpen())
+        return tr("There is no job to import into.");
+    QFile file(sFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("The list %1 could not be read: %2")
+            .arg(QDir::toNativeSeparators(sFileName), file.errorString());
+    if (file.size() > s_nMaxListBytes)
+        return tr("The list %1 is too large for a suppress list.").arg(QDir::toNativeSeparators(sFileName));
+    const QString sText = QString::fromUtf8(file.readAll());
+    FrequencyTable table;
+    if (!(IsCsv(sFileName) ? table.ReadCsv(sText) : table.ReadTsv(sText)))
+        return tr("The list %1 is no suppress list: %2")
+            .arg(QDir::toNativeSeparators(sFileName), table.GetError());
+    values::ValueCommentedRangeMap list;
+    for (const FrequencyTable::Row& row : table.GetRows())
+        list.AddRange(row.dStart, row.dStop, row.sName);
+    m_pManager->ImportSuppressRangesFromList(&list);
+    UpdateActions();
+    return QString();
+}
+
+QString StudioJobMenu::ExportSuppressList(const QString& sFileName)
+{
+    if (!m_pManager || !m_pManager->IsOpen())
+        return tr("There is no job to export from.");
+    values::ValueCommentedRangeMap list;
+    m_pManager->ExportSuppressRangesToList(&list, nullptr);
+    std::vector<FrequencyTable::Row> vecRows;
+    for (int nKey : list.GetKeys())
+    {
+        const values::CommentedRange range = list.At(nKey);
+        vecRows.push_back({range.GetRangeStart(), range.GetRangeStop(), range.GetComment(), true});
+    }
+    // Written aside and renamed over the old list, so that a failure leaves it whole.
+    QSaveFile file(sFileName);
+    const QByteArray text =
+        (IsCsv(sFileName) ? FrequencyTable::WriteCsv(vecRows) : FrequencyTable::WriteTsv(vecRows)).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return tr("The list %1 could not be written: %2")
+            .arg(QDir::toNativeSeparators(sFileName), file.errorString());
+    return QString();
+}
+
+void StudioJobMenu::SlotImportSuppressList()
+{
+    const QString sFileName =
+        QFileDialog::getOpenFileName(m_pWindow, tr("Import Suppress List"), QString(), ListFilePattern());
+    const QString sError = sFileName.isEmpty() ? QString() : ImportSuppressList(sFileName);
+    if (!sError.isEmpty())
+        QMessageBox::warning(m_pWindow, tr("Job"), sError);
+}
+
+void StudioJobMenu::SlotExportSuppressList()
+{
+    QFileDialog dialog(m_pWindow, tr("Export Suppress List"), QString(), ListFilePattern());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("tsv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString sError = ExportSuppressList(dialog.selectedFiles().first());
+    if (!sError.isEmpty())
+        QMessageBox::warning(m_pWindow, tr("Job"), sError);
+}
+
 bool StudioJobMenu::AskRange(const QString& sTitle, double& dStart, double& dStop)
 {
     QDialog dialog(m_pWindow);
@@ -251,7 +339,8 @@ void StudioJobMenu::ShowError(const QString& sWhat)
 void StudioJobMenu::UpdateActions()
 {
     const bool bOpen = m_pManager && m_pManager->IsOpen();
-    for (QAction* pAction : {m_pSave, m_pSaveAs, m_pEdit, m_pSuppress, m_pUnSuppress})
+    for (QAction* pAction :
+         {m_pSave, m_pSaveAs, m_pEdit, m_pSuppress, m_pUnSuppress, m_pImportList, m_pExportList})
         pAction->setEnabled(bOpen);
     m_pSave->setEnabled(bOpen && m_pManager->IsModified());
 }

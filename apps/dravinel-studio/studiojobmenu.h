@@ -29,6 +29,13 @@ public:
     // Opens a job file without questions; false when it cannot be read (GetLastError says
     // why, the open job stays as it was).
     bool OpenJob(const QString& sFileName);
+    // The job's suppress ranges to a list file and back, tab-separated (the frequency editor's
+    // table) or, for a name ending in ".csv", comma-separated. Importing replaces the job's
+    // suppress ranges by those of the list, merged by the usual rules. Both answer an empty
+    // text when done, else why not; a failed import leaves the job, a failed export the file
+    // as they were.
+    QString ImportSuppressList(const QString& sFileName);
+    QString ExportSuppressList(const QString& sFileName);
     // Asks whether to save a modified job; true when the caller may go on and drop it.
     bool QueryDropJob();
     // Drops the job and its manager without questions (the device tree goes away).
@@ -48,6 +55,8 @@ private slots:
     void SlotEdit();
     void SlotSuppress();
     void SlotUnSuppress();
+    void SlotImportSuppressList();
+    void SlotExportSuppressList();
 
 private:
     JobDialogManager* Manager();
@@ -68,6 +77,8 @@ private:
     QAction* m_pEdit;
     QAction* m_pSuppress;
     QAction* m_pUnSuppress;
+    QAction* m_pImportList;
+    QAction* m_pExportList;
     std::unique_ptr<JobDialogManager> m_pManager;
     bool m_bBusy = false;
 };

@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QInputDialog>
 #include <QScopedValueRollback>
-#include <QUndoStack>
 
 StudioPanel::StudioPanel(QWidget* pParent) : TreePanel(pParent, "DravinelStudio")
 {
@@ -95,12 +94,7 @@ int StudioPanel::InsertEditMenuItems()
 {
     m_pHistory = new UndoHistory(values::Tree::Instance()->GetRoot(), this);
     m_pHistory->SetIgnoredChild(StudioJobMenu::GetJobBaseName());
-    QAction* pUndo = m_pHistory->GetStack()->createUndoAction(this, tr("&Undo"));
-    pUndo->setShortcut(QKeySequence::Undo);
-    QAction* pRedo = m_pHistory->GetStack()->createRedoAction(this, tr("&Redo"));
-    pRedo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
-    GetEditMenu()->addAction(pUndo);
-    GetEditMenu()->addAction(pRedo);
+    m_pHistory->AddActions(GetEditMenu());
     // Undoing back to the saved tree leaves it unmodified.
     connect(m_pHistory, &UndoHistory::cleanChanged, this,
             [this](bool bClean)

@@ -9,6 +9,8 @@
 
 #include <climits>
 
+#include <QAction>
+#include <QKeySequence>
 #include <QTimer>
 #include <QUndoStack>
 #include <QWidget>
@@ -92,6 +94,16 @@ UndoHistory* UndoHistory::Find(TreeItem* pItem)
                     return pHistory;
     }
     return nullptr;
+}
+
+void UndoHistory::AddActions(QWidget* pMenu)
+{
+    QAction* pUndo = m_pStack->createUndoAction(pMenu, tr("&Undo"));
+    pUndo->setShortcut(QKeySequence::Undo);
+    QAction* pRedo = m_pStack->createRedoAction(pMenu, tr("&Redo"));
+    pRedo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    pMenu->addAction(pUndo);
+    pMenu->addAction(pRedo);
 }
 
 void UndoHistory::InstallKeys(QWidget* pView, std::function<TreeItem*()> fnNode)

@@ -33,6 +33,9 @@ public:
     // covering the node fnNode gives at the time of the key.
     static void InstallKeys(QWidget* pView, std::function<values::TreeItem*()> fnNode);
 
+    // Adds "&Undo <step>" (Ctrl+Z) and "&Redo <step>" (Ctrl+Shift+Z, Ctrl+Y) to an Edit menu.
+    void AddActions(QWidget* pMenu);
+
     // Ends the open step now (otherwise it ends when control returns to the event loop).
     void CloseStep();
     void Undo();

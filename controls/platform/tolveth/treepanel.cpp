@@ -343,7 +343,9 @@ bool TreePanel::SaveFile(const QString& sFileName)
         return false;
     try
     {
-        values::VtFile(sFileName, pNode, this).Write();
+        values::VtFile file(sFileName, pNode, this);
+        file.SetKeepBackup(m_bKeepBackup);
+        file.Write();
     }
     catch (const KVException& exception)
     {

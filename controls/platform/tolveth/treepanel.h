@@ -74,13 +74,16 @@ public:
     bool Open();
     bool Save();
     bool SaveAs();
-    bool Close();
+    virtual bool Close();
 
     // File operations without questions (errors are shown with ShowMessage).
     // Replaces the document by the file's content; on failure the document stays as it was.
     virtual bool LoadFile(const QString& sFileName);
     // Writes the document; on failure the file on disk stays as it was.
     virtual bool SaveFile(const QString& sFileName);
+    // Whether a save keeps the file it replaces beside it as "<file>~" (default off).
+    void SetKeepBackup(bool bKeepBackup) { m_bKeepBackup = bKeepBackup; }
+
     // Makes an empty document of a type (from SelectNewType) below the file node; New then
     // shows it. Derived panels call the base first and then add the type's content.
     virtual void NewFile(int nType);
@@ -204,6 +207,7 @@ private:
     bool m_bInitialised = false;
     bool m_bLoaded = false;
     bool m_bModified = false;
+    bool m_bKeepBackup = false;
     bool m_bBusy = false; // changes made by the panel itself are no edits
     values::TreeWatcher* m_pWatcher = nullptr;
     IAliasMap* m_pAliasMap;

@@ -1,4 +1,4 @@
-#include "frequencytable.h"
+#include "dravinelcontrols/frequencytable.h"
 
 #include "dravineldefinition/descriptors.h"
 #include "oskevo/valuedescriptor.h"
