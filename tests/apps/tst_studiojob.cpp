@@ -9,6 +9,7 @@
 #include "dravineldefinition/descriptors.h"
 #include "kvbase/errorhandler.h"
 #include "oskevo/node.h"
+#include "oskevo/vtxml.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +33,8 @@ private slots:
     void openJob();
     void menuAction_data();
     void menuAction();
+    void suppressList_data();
+    void suppressList();
 };
 
 static int DefinitionCount(JobDialogManager* pManager)
@@ -148,6 +151,69 @@ void TestStudioJob::menuAction()
     QCOMPARE(DefinitionCount(pMenu->GetManager()), nDefinitions + nDefinitionsAdded);
     QCOMPARE(pMenu->GetManager()->IsModified(), nDefinitionsAdded != 0);
     QVERIFY(!panel.IsModified());
+}
+
+void TestStudioJob::suppressList_data()
+{
+    QTest::addColumn<QString>("sName");
+    QTest::addColumn<QByteArray>("content"); // the list file; "export": the job's own, empty: none
+    QTest::addColumn<QString>("sError");     // part of the answer; empty: imported
+    QTest::addColumn<QByteArray>("after");   // the job's list exported after the import; empty: as before
+    QTest::newRow("tab-separated round trip") << "list.tsv" << QByteArray("export") << "" << QByteArray();
+    QTest::newRow("comma-separated round trip") << "list.CSV" << QByteArray("export") << "" << QByteArray();
+    QTest::newRow("from a spreadsheet")
+        << "list.csv" << QByteArray("Start,Stop,Name,Suppressed\n1e8,1.1e8,radar,true\n") << ""
+        << QByteArray("FrequencyListCopyStruct\nFrequency\tName\tBandwidth\tStart\tStop\tSuppressed\n"
+                      "100000000\t\t\t100000000\t110000000\ttrue\n");
+    QTest::newRow("not a list") << "list.tsv" << QByteArray("<Vt/>") << "no suppress list" << QByteArray();
+    QTest::newRow("bad frequency") << "list.csv" << QByteArray("Start,Stop,Name\n1e8,x,a\n") << "line 2"
+                                   << QByteArray();
+    QTest::newRow("missing") << "missing.tsv" << QByteArray() << "could not be read" << QByteArray();
+    QTest::newRow("export to no folder")
+        << "none/list.tsv" << QByteArray("export") << "could not be written" << QByteArray();
+}
+
+void TestStudioJob::suppressList()
+{
+    QFETCH(QString, sName);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, sError);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    StudioPanel panel;
+    StudioJobMenu* pMenu = OpenSample(panel);
+    QVERIFY(pMenu);
+    auto readAll = [](const QString& sFile)
+    {
+        QFile file(sFile);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString sFile = dir.filePath(sName);
+    QCOMPARE(pMenu->ExportSuppressList(dir.filePath("before.tsv")), QString());
+    const QByteArray before = readAll(dir.filePath("before.tsv"));
+    QVERIFY(before.count('\n') > 2);
+    QString sAnswer;
+    if (content == "export")
+        sAnswer = pMenu->ExportSuppressList(sFile);
+    else if (!content.isEmpty())
+    {
+        QFile file(sFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+
+    // The import replaces this range by those of the list.
+    pMenu->GetManager()->Suppress(200e6, 210e6);
+    const QString sJob = values::VtXml::ToXml(pMenu->GetManager()->GetOffline());
+    if (sAnswer.isEmpty())
+        sAnswer = pMenu->ImportSuppressList(sFile);
+    QVERIFY2(sError.isEmpty() ? sAnswer.isEmpty() : sAnswer.contains(sError), qPrintable(sAnswer));
+    if (!sError.isEmpty())
+    {
+        QCOMPARE(values::VtXml::ToXml(pMenu->GetManager()->GetOffline()), sJob);
+        return;
+    }
+    QCOMPARE(pMenu->ExportSuppressList(dir.filePath("after.tsv")), QString());
+    QCOMPARE(readAll(dir.filePath("after.tsv")), after.isEmpty() ? before : after);
 }
 
 QTEST_MAIN(TestStudioJob)
