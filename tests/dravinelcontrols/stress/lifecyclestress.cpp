@@ -24,6 +24,7 @@
 #include "dravinelcontrols/movementscenarioview.h"
 #include "dravinelcontrols/parameterscenarioview.h"
 #include "dravinelcontrols/parameterviewitem.h"
+#include "dravinelcontrols/undohistory.h"
 #include "dravineldefinition/sampledata.h"
 #include "oskevo/treewatcher.h"
 #include "oskevo/vtxml.h"
@@ -37,6 +38,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPointer>
+#include <QUndoStack>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -71,11 +73,12 @@ enum Kind
     Unload,
     DeleteShown,
     Reopen,
+    UndoRedo,
     KindCount
 };
 const char* const s_apszKinds[] = {"create", "delete", "rename",       "edit",       "view-edit", "view-new",
                                    "paste",  "cut",    "delete-row",   "keep-order", "select",    "load",
-                                   "init",   "unload", "delete-shown", "reopen"};
+                                   "init",   "unload", "delete-shown", "reopen",     "undo-redo"};
 
 // One step: its kind and three random numbers, read against the tree and views as they are.
 struct Step
@@ -109,7 +112,7 @@ std::vector<Step> Generate(quint32 nSeed, int nSteps)
 {
     std::mt19937 random(nSeed);
     // Operator actions on the views come more often than the heavy ones (reload, reopen).
-    const std::vector<int> vecWeights = {6, 4, 2, 6, 6, 3, 8, 3, 3, 3, 10, 3, 2, 2, 2, 2};
+    const std::vector<int> vecWeights = {6, 4, 2, 6, 6, 3, 8, 3, 3, 3, 10, 3, 2, 2, 2, 2, 4};
     std::discrete_distribution<int> kinds(vecWeights.begin(), vecWeights.end());
     std::vector<Step> vecSteps;
     for (int n = 0; n < nSteps; ++n)
@@ -219,6 +222,7 @@ public:
         values::Tree::Instance()->GetRoot()->AddItem(m_pRoot);
         DravinelDefinition::SampleData::Fill(m_pRoot);
         m_pWatcher.reset(new values::TreeWatcher(&m_treeHost, m_pRoot));
+        m_pHistory.reset(new UndoHistory(m_pRoot));
         for (int nKind = 0; nKind < ViewKindCount; ++nKind)
         {
             m_vecViews.emplace_back(new OpenView{nKind, nullptr, {}});
@@ -230,6 +234,7 @@ public:
         for (auto& pView : m_vecViews)
             delete pView->pWidget.data();
         m_pWatcher.reset();
+        m_pHistory.reset();
         values::Tree::Instance()->GetRoot()->DeleteItem(m_pRoot);
     }
 
@@ -351,6 +356,14 @@ public:
             Did(QStringLiteral("close and reopen view %1").arg(s_apszViews[view.nKind]));
             delete view.pWidget.data();
             Open(view, step.c);
+            break;
+        case UndoRedo:
+            // Whatever the views did, taken back or done again under all of them.
+            Did(QStringLiteral("%1 (%2 steps)")
+                    .arg(step.c % 3 ? "undo" : "redo")
+                    .arg(m_pHistory->GetStack()->count()));
+            m_pHistory->CloseStep();
+            step.c % 3 ? m_pHistory->Undo() : m_pHistory->Redo();
             break;
         }
         QCoreApplication::processEvents();
@@ -748,6 +761,7 @@ private:
     values::Node* m_pRoot;
     HostObserver m_treeHost;
     std::unique_ptr<values::TreeWatcher> m_pWatcher;
+    std::unique_ptr<UndoHistory> m_pHistory;
     std::vector<std::unique_ptr<OpenView>> m_vecViews;
     std::vector<values::Node*> m_vecNodes;
     std::vector<values::ValueBase*> m_vecValues;
