@@ -1296,7 +1296,7 @@
     </message>
     <message>
         <source>Job Edit</source>
-        <translation>Auftrag bearbeiten</translation>
+        <translation>Auftragsbearbeitung</translation>
     </message>
     <message>
         <source>no job loaded</source>
@@ -1305,6 +1305,61 @@
     <message>
         <source>unnamed</source>
         <translation>unbenannt</translation>
+    </message>
+</context>
+<context>
+    <name>JobPanel</name>
+    <message>
+        <source>Job Edit</source>
+        <translation>Auftragsbearbeitung</translation>
+    </message>
+    <message>
+        <source>&amp;Offline Job</source>
+        <translation>&amp;Offline-Auftrag</translation>
+    </message>
+    <message>
+        <source>&amp;Device Job</source>
+        <translation>&amp;Geräteauftrag</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Connect to...</source>
+        <translation>&amp;Verbinden mit...</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Hochladen</translation>
+    </message>
+    <message>
+        <source>Down&amp;load</source>
+        <translation>Herunter&amp;laden</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Online</source>
+        <translation>Online</translation>
+    </message>
+    <message>
+        <source>The job could not be copied.</source>
+        <translation>Der Auftrag konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>Job File</source>
+        <translation>Auftragsdatei</translation>
+    </message>
+    <message>
+        <source>no job loaded</source>
+        <translation>kein Auftrag geladen</translation>
     </message>
 </context>
 <context>
@@ -1420,6 +1475,145 @@
     <message>
         <source>The node %1 in the clipboard could not be added!</source>
         <translation>Der Knoten %1 in der Zwischenablage konnte nicht hinzugefügt werden!</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>frequency definition</source>
+        <translation>Frequenzdefinition</translation>
+    </message>
+    <message>
+        <source>frequency definitions</source>
+        <translation>Frequenzdefinitionen</translation>
+    </message>
+    <message>
+        <source>frequency list</source>
+        <translation>Frequenzliste</translation>
+    </message>
+    <message>
+        <source>frequency lists</source>
+        <translation>Frequenzlisten</translation>
+    </message>
+    <message>
+        <source>emission</source>
+        <translation>Aussendung</translation>
+    </message>
+    <message>
+        <source>emissions</source>
+        <translation>Aussendungen</translation>
+    </message>
+    <message>
+        <source>emitter</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>emitters</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>movement</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>movements</source>
+        <translation>Bewegungen</translation>
+    </message>
+    <message>
+        <source>breakpoint</source>
+        <translation>Wegpunkt</translation>
+    </message>
+    <message>
+        <source>breakpoints</source>
+        <translation>Wegpunkte</translation>
+    </message>
+    <message>
+        <source>emission frequency</source>
+        <translation>Aussendungsfrequenz</translation>
+    </message>
+    <message>
+        <source>emission frequencies</source>
+        <translation>Aussendungsfrequenzen</translation>
+    </message>
+    <message>
+        <source>parameter set</source>
+        <translation>Parametersatz</translation>
+    </message>
+    <message>
+        <source>parameter sets</source>
+        <translation>Parametersätze</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>jobs</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <source>control set</source>
+        <translation>Steuersatz</translation>
+    </message>
+    <message>
+        <source>control sets</source>
+        <translation>Steuersätze</translation>
+    </message>
+    <message>
+        <source>item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete %1 %2</source>
+        <translation>%1 %2 löschen</translation>
+    </message>
+    <message>
+        <source>Add %1 %2</source>
+        <translation>%1 %2 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Paste %1 %2</source>
+        <translation>%1 %2 einfügen</translation>
+    </message>
+    <message>
+        <source>Reorder %1</source>
+        <translation>%1 neu ordnen</translation>
+    </message>
+    <message>
+        <source>Rename %1</source>
+        <translation>%1 umbenennen</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Change %1 values</source>
+        <translation>%1 Werte ändern</translation>
+    </message>
+    <message>
+        <source>Edit %1 items</source>
+        <translation>%1 Einträge bearbeiten</translation>
     </message>
 </context>
 </TS>
