@@ -267,12 +267,13 @@ values::Node* JobPanel::GetDisplayNode()
 
 int JobPanel::SelectNewType()
 {
+    // The dialog deletes itself on close, so exec deletes it before it returns.
     auto* pDialog =
         new NewDeviceDialog(this, DeviceDefinitionCenter::Instance().GetDeviceTypes(), GetAliasMap());
     connect(pDialog, SIGNAL(SignalNewDevice(int)), this, SLOT(SlotNewJob(int)));
     const int nType = pDialog->exec();
-    pDialog->deleteLater(); // a child of the panel; not kept once answered
-    return nType;
+    // Cancel ends it with 0 and closing with -1, neither a device type: the open job stays.
+    return nType >= 0 && DeviceDefinitionCenter::Instance().GetDeviceDefinition(nType) ? nType : -1;
 }
 
 void JobPanel::NewFile(int nType)

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -29,6 +30,7 @@ class Panel : public JobPanel
 {
 public:
     using JobPanel::GetDisplayNode;
+    using JobPanel::SetModified;
     QString m_sSaveName;
     QStringList m_lstMessages;
 
@@ -80,6 +82,8 @@ private slots:
     void layout_data();
     void layout();
     void copyBetweenJobs();
+    void newJob_data();
+    void newJob();
     void saveKeepsBackup();
     void nodesGoingAway_data();
     void nodesGoingAway();
@@ -168,6 +172,43 @@ void TestJobPanel::copyBetweenJobs()
     Trigger(panel.GetToolsMenu(), JobPanel::ID_DISCONNECT);
     QVERIFY(!panel.GetOnlineView()->IsLoaded());
     QVERIFY(Node("/Online/Dcd"));
+}
+
+void TestJobPanel::newJob_data()
+{
+    QTest::addColumn<QString>("button"); // clicked in the device-type dialog; empty: closed
+    QTest::addColumn<QString>("name");   // of the job afterwards
+    QTest::newRow("ok") << "OkButton"
+                        << "";
+    QTest::newRow("cancel") << "CancelButton"
+                            << "kept";
+    QTest::newRow("closed") << ""
+                            << "kept";
+}
+
+void TestJobPanel::newJob()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    Panel panel;
+    panel.NewFile(DEVICETYPE_DF_RECEIVER);
+    panel.ShowDocument();
+    JobName("/Offline")->SetValue("kept");
+    QTimer::singleShot(0,
+                       [button]()
+                       {
+                           QWidget* pDialog = QApplication::activeModalWidget();
+                           QVERIFY(pDialog);
+                           if (button.isEmpty())
+                               pDialog->close();
+                           else
+                               QTest::mouseClick(pDialog->findChild<QPushButton*>(button), Qt::LeftButton);
+                       });
+    // File > New: no question, the job is unmodified after a save.
+    panel.SetModified(false);
+    Trigger(panel.GetFileMenu(), TreePanel::ID_NEW);
+    QCOMPARE(JobName("/Offline")->GetValue(), name);
+    QVERIFY(panel.GetDisplayNode());
 }
 
 void TestJobPanel::saveKeepsBackup()
