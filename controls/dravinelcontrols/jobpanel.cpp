@@ -313,6 +313,14 @@ bool JobPanel::Close()
     return bClosed;
 }
 
+QString JobPanel::RefuseContent(const std::vector<const values::TreeItem*>& vecItems) const
+{
+    for (const values::TreeItem* pItem : vecItems)
+        if (pItem->IsNode() && pItem->GetValueDescriptor() == &g_vdNodeDcd)
+            return QString();
+    return tr("it holds no job");
+}
+
 QString JobPanel::GetFileOpenPattern()
 {
     return tr("Job File") + QStringLiteral(" (*.xml)");

@@ -39,6 +39,8 @@ public:
     bool SaveFile(const QString& sFileName) override;
     bool Close() override;
     QString GetFileOpenPattern() override;
+    // A file without a job's control data at its top is no job file.
+    QString RefuseContent(const std::vector<const values::TreeItem*>& vecItems) const override;
     TreeViewSplit* GetOnlineView() const { return m_pOnlineView; }
     // The undo history of the offline job.
     UndoHistory* GetHistory() const { return m_pHistory; }

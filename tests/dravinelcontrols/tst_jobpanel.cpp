@@ -85,6 +85,8 @@ private slots:
     void newJob_data();
     void newJob();
     void saveKeepsBackup();
+    void openRefused_data();
+    void openRefused();
     void nodesGoingAway_data();
     void nodesGoingAway();
 };
@@ -235,6 +237,40 @@ void TestJobPanel::saveKeepsBackup()
     QVERIFY(panel.LoadFile(sFile));
     QCOMPARE(JobName("/Offline")->GetValue(), QString("new"));
     QVERIFY(panel.m_lstMessages.isEmpty());
+}
+
+void TestJobPanel::openRefused_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("why"); // part of the message
+    const QByteArray head("<?xml version=\"1.0\"?><!DOCTYPE Vt><Vt format=\"1\" version=\"0.0\">");
+    QTest::newRow("no job in it") << head + "<Node name=\"Dev\"/></Vt>"
+                                  << "it holds no job";
+    QTest::newRow("not XML") << QByteArray("Start,Stop\n1,2\n") << "line 1";
+    QTest::newRow("truncated") << head + "<Node name=\"Dcd\""
+                               << "Cannot read";
+    QTest::newRow("other version") << QByteArray(head).replace("0.0", "9.1") + "</Vt>"
+                                   << "version conflict";
+}
+
+void TestJobPanel::openRefused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("bad.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    Panel panel;
+    panel.NewFile(DEVICETYPE_DF_RECEIVER);
+    panel.ShowDocument();
+    JobName("/Offline")->SetValue("kept");
+    const QString sJob = JobText("/Offline");
+    QVERIFY(!panel.LoadFile(file.fileName()));
+    QCOMPARE(JobText("/Offline"), sJob);
+    QVERIFY(panel.GetView()->IsLoaded());
+    QCOMPARE(panel.m_lstMessages.size(), 1);
+    QVERIFY2(panel.m_lstMessages.first().contains(why), qPrintable(panel.m_lstMessages.first()));
 }
 
 void TestJobPanel::nodesGoingAway_data()

@@ -82,6 +82,16 @@ void VtFile::Read()
     }
     if (file.error() != QFileDevice::NoError)
         fail(file.errorString());
+    if (m_pVersion)
+    {
+        std::vector<const TreeItem*> vecItems;
+        vecItems.reserve(document.vecItems.size());
+        for (const std::unique_ptr<TreeItem>& pItem : document.vecItems)
+            vecItems.push_back(pItem.get());
+        const QString sWhy = m_pVersion->RefuseContent(vecItems);
+        if (!sWhy.isEmpty())
+            fail(sWhy);
+    }
 
     if (VtXmlReader::ReplaceContent(m_pNode, document, QLatin1String(s_szRead)) && m_pVersion)
         m_pVersion->FixTree(m_pNode);
