@@ -2,9 +2,9 @@
 // clipboard use, versions, and the refusal of hostile text and of failing files without
 // touching the target node or the old file.
 
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "common/valuetreetext.h"
-#include "datarow.h"
 #include "kvbase/kvexception.h"
 #include "oskevo/node.h"
 #include "oskevo/value.h"
@@ -283,18 +283,18 @@ private slots:
     {
         // Texts that attribute normalisation, escaping or encoding could change on the way.
         QTest::addColumn<QString>("sText");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("blanks and line ends") << QStringLiteral("  \ta\nb\rc\r\n ");
-        QTest::newRow("beyond the BMP, combining, right to left, separators")
-            << QString::fromUtf8("\xF0\x9D\x84\x9E e\xCC\x81 \xD7\xA9\xD7\x9C a\xE2\x80\xA8"
-                                 "b\xC2\x85");
-        QTest::newRow("markup and references") << QStringLiteral("\"q\" 'x' <N a=\"x\"/> &amp; & ]]> &#10;");
-        QTest::newRow("control characters and nul") << QStringLiteral("a\x01"
-                                                                      "b\x0b") +
-                                                           QChar(0) + QStringLiteral("c");
-        QTest::newRow("lone surrogates, noncharacters")
-            << QString(QChar(0xd834)) + QStringLiteral("x") + QChar(0xdd1e) + QChar(0xfffe) + QChar(0xffff);
-        QTest::newRow("long") << QString(20000, QLatin1Char('x')) + QStringLiteral("\r");
+        Row("empty", QString());
+        Row("blanks and line ends", QStringLiteral("  \ta\nb\rc\r\n "));
+        Row("beyond the BMP, combining, right to left, separators",
+            QString::fromUtf8("\xF0\x9D\x84\x9E e\xCC\x81 \xD7\xA9\xD7\x9C a\xE2\x80\xA8"
+                              "b\xC2\x85"));
+        Row("markup and references", QStringLiteral("\"q\" 'x' <N a=\"x\"/> &amp; & ]]> &#10;"));
+        Row("control characters and nul", QStringLiteral("a\x01"
+                                                         "b\x0b") +
+                                              QChar(0) + QStringLiteral("c"));
+        Row("lone surrogates, noncharacters",
+            QString(QChar(0xd834)) + QStringLiteral("x") + QChar(0xdd1e) + QChar(0xfffe) + QChar(0xffff));
+        Row("long", QString(20000, QLatin1Char('x')) + QStringLiteral("\r"));
     }
     void textsRoundTrip()
     {
