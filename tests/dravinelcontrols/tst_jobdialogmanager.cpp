@@ -50,14 +50,12 @@ private slots:
 
     void newJob_data()
     {
-        // clang-format off
-    QTest::addColumn<QString>("sJob"); // "none": not even a control data
-    QTest::addColumn<QString>("sExpected");
-    Row("no control data", "none", "m100-100");
-    Row("empty list", "", "m100-100");
-    Row("unused definition filled", "m0-0", "m100-100");
-    Row("used definition kept", "s0-10", "s0-10 m100-100");
-        // clang-format on
+        QTest::addColumn<QString>("sJob"); // "none": not even a control data
+        QTest::addColumn<QString>("sExpected");
+        Row("no control data", "none", "m100-100");
+        Row("empty list", "", "m100-100");
+        Row("unused definition filled", "m0-0", "m100-100");
+        Row("used definition kept", "s0-10", "s0-10 m100-100");
     }
 
     void newJob()
@@ -115,13 +113,11 @@ private slots:
 
     void failedSave_data()
     {
-        // clang-format off
-    QTest::addColumn<QString>("sCase");
-    Row("file is a folder", "folder");
-    Row("backup name is a folder", "backup");
-    Row("no such folder", "missing");
-    Row("file size limit", "limit");
-        // clang-format on
+        QTest::addColumn<QString>("sCase");
+        Row("file is a folder", "folder");
+        Row("backup name is a folder", "backup");
+        Row("no such folder", "missing");
+        Row("file size limit", "limit");
     }
 
     void failedSave()
@@ -174,12 +170,10 @@ private slots:
 
     void badFile_data()
     {
-        // clang-format off
-    QTest::addColumn<QString>("sCase");
-    for (const char* pszCase : {"not xml", "empty", "truncated", "entity bomb", "deep nesting",
-                                "huge attribute", "other version", "no job", "missing", "folder"})
-        Row(pszCase, pszCase);
-        // clang-format on
+        QTest::addColumn<QString>("sCase");
+        for (const char* pszCase : {"not xml", "empty", "truncated", "entity bomb", "deep nesting",
+                                    "huge attribute", "other version", "no job", "missing", "folder"})
+            Row(pszCase, pszCase);
     }
 
     void badFile()
@@ -283,23 +277,21 @@ private slots:
 
     void rollBack_data()
     {
-        // clang-format off
-    QTest::addColumn<bool>("bOpened");      // the job was read from a file, else made by New
-    QTest::addColumn<bool>("bWasModified"); // changed before the run
-    QTest::addColumn<QString>("sEdit");     // what the operator does in the dialog
-    QTest::addColumn<int>("nResult");
-    QTest::addColumn<QString>("sExpected");
-    QTest::addColumn<bool>("bModified");
-    QTest::addColumn<int>("nMode"); // operation mode after the run (2 before it)
+        QTest::addColumn<bool>("bOpened");      // the job was read from a file, else made by New
+        QTest::addColumn<bool>("bWasModified"); // changed before the run
+        QTest::addColumn<QString>("sEdit");     // what the operator does in the dialog
+        QTest::addColumn<int>("nResult");
+        QTest::addColumn<QString>("sExpected");
+        QTest::addColumn<bool>("bModified");
+        QTest::addColumn<int>("nMode"); // operation mode after the run (2 before it)
 
-    Row("cancel, nothing done", false, false, "none", 0, "m100-100 s10-30", false, 2);
-    Row("cancel a change", false, false, "change", 0, "m100-100 s10-30", false, 2);
-    Row("cancel a change of a modified job", false, true, "change", 0, "m100-100 s10-30 s50-60", true, 2);
-    Row("cancel after open, all deleted", true, false, "delete", 6, "m100-100 s10-30", false, 2);
-    Row("cancel twice", true, false, "change twice", 0, "m100-100 s10-30", false, 2);
-    Row("ok keeps the change", false, false, "change", 5, "m100-100 s15-30", true, 0);
-    Row("search keeps the change", true, true, "delete", 3, "", true, 0);
-        // clang-format on
+        Row("cancel, nothing done", false, false, "none", 0, "m100-100 s10-30", false, 2);
+        Row("cancel a change", false, false, "change", 0, "m100-100 s10-30", false, 2);
+        Row("cancel a change of a modified job", false, true, "change", 0, "m100-100 s10-30 s50-60", true, 2);
+        Row("cancel after open, all deleted", true, false, "delete", 6, "m100-100 s10-30", false, 2);
+        Row("cancel twice", true, false, "change twice", 0, "m100-100 s10-30", false, 2);
+        Row("ok keeps the change", false, false, "change", 5, "m100-100 s15-30", true, 0);
+        Row("search keeps the change", true, true, "delete", 3, "", true, 0);
     }
 
     void rollBack()

@@ -32,48 +32,48 @@ class TestJobTransfer : public QObject
 private slots:
     void ranges_data()
     {
-        // clang-format off
-    QTest::addColumn<QString>("sJob");
-    QTest::addColumn<QString>("sCall");
-    QTest::addColumn<QString>("sExpected");
+        QTest::addColumn<QString>("sJob");
+        QTest::addColumn<QString>("sCall");
+        QTest::addColumn<QString>("sExpected");
 
-    // Suppress: strict overlaps merge, touching or shared ends do not, a contained range is dropped.
-    Row("overlap upper end", "s10-20", "Suppress 15 30", "s10-30");
-    Row("overlap lower end", "s10-20", "Suppress 5 15", "s5-20");
-    Row("touching", "s10-20", "Suppress 20 30", "s10-20 s20-30");
-    Row("within", "s10-20", "Suppress 12 18", "s10-20");
-    Row("equal", "s10-20", "Suppress 10 20", "s10-20");
-    Row("shared start", "s10-20", "Suppress 10 30", "s10-20 s10-30");
-    Row("two absorbed, first kept", "s10-20 m1-5 s30-40", "Suppress 5 50", "s5-50 m1-5");
-    Row("chain", "s10-20 s30-40 s50-60", "Suppress 15 35", "s10-40 s50-60");
-    Row("contained after absorbing", "s12-14 s5-50", "Suppress 10 20", "s12-14 s5-50");
-    Row("reversed", "", "Suppress 30 10", "s10-30");
-    Row("single never merged", "s10-20", "Suppress 15 15", "s10-20 s15-15");
-    Row("measure ranges untouched", "m10-20", "Suppress 15 30", "m10-20 s15-30");
-    Row("unused definition filled", "m0-0", "Suppress 10 20", "s10-20");
-    Row("to job appends", "s10-20", "ToJob 40 30", "s10-20 m30-40");
-    Row("to job fills unused", "m0-0", "ToJob 5 6", "m5-6");
+        // Suppress: strict overlaps merge, touching or shared ends do not, a contained range is dropped.
+        Row("overlap upper end", "s10-20", "Suppress 15 30", "s10-30");
+        Row("overlap lower end", "s10-20", "Suppress 5 15", "s5-20");
+        Row("touching", "s10-20", "Suppress 20 30", "s10-20 s20-30");
+        Row("within", "s10-20", "Suppress 12 18", "s10-20");
+        Row("equal", "s10-20", "Suppress 10 20", "s10-20");
+        Row("shared start", "s10-20", "Suppress 10 30", "s10-20 s10-30");
+        Row("two absorbed, first kept", "s10-20 m1-5 s30-40", "Suppress 5 50", "s5-50 m1-5");
+        Row("chain", "s10-20 s30-40 s50-60", "Suppress 15 35", "s10-40 s50-60");
+        Row("contained after absorbing", "s12-14 s5-50", "Suppress 10 20", "s12-14 s5-50");
+        Row("reversed", "", "Suppress 30 10", "s10-30");
+        Row("single never merged", "s10-20", "Suppress 15 15", "s10-20 s15-15");
+        Row("measure ranges untouched", "m10-20", "Suppress 15 30", "m10-20 s15-30");
+        Row("unused definition filled", "m0-0", "Suppress 10 20", "s10-20");
+        Row("to job appends", "s10-20", "ToJob 40 30", "s10-20 m30-40");
+        Row("to job fills unused", "m0-0", "ToJob 5 6", "m5-6");
 
-    // UnSuppress: deleted, shortened at either end, split; the split-off part comes last.
-    Row("split", "s10-20 m1-5", "UnSuppress 12 18", "s10-12 m1-5 s18-20");
-    Row("delete", "s10-20", "UnSuppress 5 25", "");
-    Row("cut upper", "s10-20", "UnSuppress 15 25", "s10-15");
-    Row("cut lower", "s10-20", "UnSuppress 5 15", "s15-20");
-    Row("shared end kept", "s10-20", "UnSuppress 15 20", "s10-20");
-    Row("touching kept", "s10-20", "UnSuppress 20 30", "s10-20");
-    Row("unsuppress reversed", "s10-20", "UnSuppress 25 15", "s10-15");
-    Row("across two", "s10-20 s30-40", "UnSuppress 15 35", "s10-15 s35-40");
-    Row("measure kept", "m10-20", "UnSuppress 5 25", "m10-20");
-    Row("single frequency, no bandwidth", "s1000-2000", "UnSuppress 2000 2000", "s1000-2000");
-    Row("single widened by bandwidth", "s1000-2000 s5000-6000", "UnSuppress 2000 2000 rbw=100", "s1000-1900 s5000-6000");
-    Row("widened once, for all", "s1000-2000 s5000-6000", "UnSuppress 5000 5000 rbw=100", "s1000-2000 s5100-6000");
+        // UnSuppress: deleted, shortened at either end, split; the split-off part comes last.
+        Row("split", "s10-20 m1-5", "UnSuppress 12 18", "s10-12 m1-5 s18-20");
+        Row("delete", "s10-20", "UnSuppress 5 25", "");
+        Row("cut upper", "s10-20", "UnSuppress 15 25", "s10-15");
+        Row("cut lower", "s10-20", "UnSuppress 5 15", "s15-20");
+        Row("shared end kept", "s10-20", "UnSuppress 15 20", "s10-20");
+        Row("touching kept", "s10-20", "UnSuppress 20 30", "s10-20");
+        Row("unsuppress reversed", "s10-20", "UnSuppress 25 15", "s10-15");
+        Row("across two", "s10-20 s30-40", "UnSuppress 15 35", "s10-15 s35-40");
+        Row("measure kept", "m10-20", "UnSuppress 5 25", "m10-20");
+        Row("single frequency, no bandwidth", "s1000-2000", "UnSuppress 2000 2000", "s1000-2000");
+        Row("single widened by bandwidth", "s1000-2000 s5000-6000", "UnSuppress 2000 2000 rbw=100",
+            "s1000-1900 s5000-6000");
+        Row("widened once, for all", "s1000-2000 s5000-6000", "UnSuppress 5000 5000 rbw=100",
+            "s1000-2000 s5100-6000");
 
-    // Lists: an import replaces the suppress ranges only; an export lists them in order.
-    Row("import", "s100-200 m1-5", "Import 10-20 15-30", "m1-5 s10-30");
-    Row("import empty", "s100-200 m1-5 s300-400", "Import", "m1-5");
-    Row("export", "s10-20 m1-5 s30-40", "Export", "10-20 30-40");
-    Row("export nothing", "m1-5", "Export", "");
-        // clang-format on
+        // Lists: an import replaces the suppress ranges only; an export lists them in order.
+        Row("import", "s100-200 m1-5", "Import 10-20 15-30", "m1-5 s10-30");
+        Row("import empty", "s100-200 m1-5 s300-400", "Import", "m1-5");
+        Row("export", "s10-20 m1-5 s30-40", "Export", "10-20 30-40");
+        Row("export nothing", "m1-5", "Export", "");
     }
 
     void ranges()
@@ -129,21 +129,19 @@ private slots:
 
     void setters_data()
     {
-        // clang-format off
-    QTest::addColumn<QString>("sSetter");
-    QTest::addColumn<double>("dValue");
-    QTest::addColumn<double>("dFrequency");
-    QTest::addColumn<QString>("sExpected"); // the value's text in the group, or "-" for no parameters
+        QTest::addColumn<QString>("sSetter");
+        QTest::addColumn<double>("dValue");
+        QTest::addColumn<double>("dFrequency");
+        QTest::addColumn<QString>("sExpected"); // the value's text in the group, or "-" for no parameters
 
-    Row("threshold", "Threshhold", 42.0, 15.0, "42");
-    Row("threshold at the edge", "Threshhold", 42.0, 20.0, "42");
-    Row("threshold for 0", "Threshhold", 42.0, 0.0, "-");
-    Row("threshold outside", "Threshhold", 42.0, 25.0, "-");
-    Row("bandwidth", "ResolutionBandwidth", 9000.0, 15.0, "10 kHz");
-    Row("hop bandwidth", "HopBandwidth", 4e6, 15.0, "5 MHz");
-    Row("averaging", "DfReportInterval", 0.25, 15.0, "200 ms");
-    Row("df mode", "DfMode", double(DFMODE_GATE), 15.0, "Gate");
-        // clang-format on
+        Row("threshold", "Threshhold", 42.0, 15.0, "42");
+        Row("threshold at the edge", "Threshhold", 42.0, 20.0, "42");
+        Row("threshold for 0", "Threshhold", 42.0, 0.0, "-");
+        Row("threshold outside", "Threshhold", 42.0, 25.0, "-");
+        Row("bandwidth", "ResolutionBandwidth", 9000.0, 15.0, "10 kHz");
+        Row("hop bandwidth", "HopBandwidth", 4e6, 15.0, "5 MHz");
+        Row("averaging", "DfReportInterval", 0.25, 15.0, "200 ms");
+        Row("df mode", "DfMode", double(DFMODE_GATE), 15.0, "Gate");
     }
 
     void setters()
