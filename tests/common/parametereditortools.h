@@ -202,16 +202,20 @@ inline QAction* MenuAction(QMenu* pMenu, const QString& sText)
 
 // Right click (on tab nTab, or beside the tabs with -1), then a click on the menu entry;
 // false when the menu did not come up or the entry is missing or disabled.
-inline bool ChooseFromMenu(Editor& editor, const QString& sEntry, int nTab = -1)
+inline bool ChooseFromMenu(ParameterView* pView, const QString& sEntry, int nTab = -1)
 {
-    RightClickTabBar(editor.View(), nTab);
-    ResortPopupMenu* pMenu = editor.Ctrl()->GetMenu();
+    RightClickTabBar(pView, nTab);
+    ResortPopupMenu* pMenu = pView->GetCtrl()->GetMenu();
     QAction* pAction = MenuAction(pMenu, sEntry);
     const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
     if (bOk)
         QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
     pMenu->hide();
     return bOk;
+}
+inline bool ChooseFromMenu(Editor& editor, const QString& sEntry, int nTab = -1)
+{
+    return ChooseFromMenu(editor.View(), sEntry, nTab);
 }
 
 // In the open new-group dialog: the offered display names; with sChoice, picks it and

@@ -34,6 +34,11 @@ namespace FrequencyTest
 
 using namespace DravinelDefinition;
 
+// The rules of the default device definition for nodes of a type.
+inline values::IDynamicRules* DefinitionRules(const values::ValueDescriptor* pDescriptor)
+{
+    return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(pDescriptor);
+}
 inline values::ValueBase* Value(values::Node* pFd, const values::ValueDescriptor& descriptor)
 {
     return pFd->GetValue(descriptor.PathName().mid(1));
@@ -74,10 +79,8 @@ public:
     // A definition made through the rules, as the editor makes them.
     values::Node* Add(double dStart, double dStop, const QString& sName, bool bSuppressed = false)
     {
-        values::IDynamicRules* pRules =
-            DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(
-                m_pNode->GetValueDescriptor());
-        values::Node* pFd = pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
+        values::Node* pFd =
+            DefinitionRules(m_pNode->GetValueDescriptor())->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
         Value(pFd, g_vdFStart)->SetNumber(dStart);
         Value(pFd, g_vdFStop)->SetNumber(dStop);
         Value(pFd, g_vdFName)->SetAsString(sName);

@@ -90,10 +90,6 @@ const values::ValueDescriptor g_vdOwnParList = values::ValueDescriptor::NodeType
 class OwnParRules : public values::IDynamicRules
 {
 public:
-    static values::IDynamicRules* Of(const values::ValueDescriptor* pDescriptor)
-    {
-        return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(pDescriptor);
-    }
     void GetCreatableDescriptors(const values::Node* pNode, values::DescriptorList& list) const override
     {
         Fds()->GetCreatableDescriptors(pNode, list);
@@ -114,11 +110,12 @@ public:
                               IObserver* pOriginator) override
     {
         values::Node* pFd = Fds()->CreateChild(pTarget, pDescriptor, pOriginator);
-        values::Node* pPar = pFd ? Of(&g_vdNodeFd)->CreateChild(pFd, &g_vdNodePar, nullptr) : nullptr;
+        values::Node* pPar =
+            pFd ? DefinitionRules(&g_vdNodeFd)->CreateChild(pFd, &g_vdNodePar, nullptr) : nullptr;
         for (const values::ValueDescriptor* pGroup : {&g_vdNodeDet, &g_vdNodeDemod})
         {
             if (pPar && (pGroup == &g_vdNodeDet || s_bWithDemodulation))
-                Of(&g_vdNodePar)->CreateChild(pPar, pGroup, nullptr);
+                DefinitionRules(&g_vdNodePar)->CreateChild(pPar, pGroup, nullptr);
         }
         return pFd;
     }
@@ -130,7 +127,7 @@ public:
     static bool s_bWithDemodulation;
 
 private:
-    static values::IDynamicRules* Fds() { return Of(&g_vdNodeFds); }
+    static values::IDynamicRules* Fds() { return DefinitionRules(&g_vdNodeFds); }
 };
 bool OwnParRules::s_bWithDemodulation = false;
 } // namespace

@@ -6,6 +6,7 @@
 #include "tst_frequencyfixture.h"
 
 #include "common/modalanswerer.h"
+#include "common/parametereditortools.h"
 #include "paltrey/resortpopupmenu.h"
 
 #include "dravinelcontrols/freqscenarioviewsplit.h"
@@ -27,6 +28,7 @@
 #include <QtTest>
 
 using namespace FrequencyTest;
+using ParameterEditorTools::ChooseFromMenu;
 
 Q_DECLARE_METATYPE(const values::ValueDescriptor*)
 
@@ -88,30 +90,6 @@ QStringList Rows(GenericView* pForm)
             list << qobject_cast<QLabel*>(pGrid->itemAtPosition(0, 0)->widget())->text();
     }
     return list;
-}
-
-values::IDynamicRules* RulesOf(values::Node* pNode)
-{
-    return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(
-        pNode->GetValueDescriptor());
-}
-
-// Right click on tab nTab, then a click on the menu entry; false when it is missing or disabled.
-bool ChooseFromMenu(ParameterView* pView, const QString& sEntry, int nTab)
-{
-    const QPoint pos = pView->tabBar()->tabRect(nTab).center();
-    QTest::mousePress(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
-    QTest::mouseRelease(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
-    ResortPopupMenu* pMenu = pView->GetCtrl()->GetMenu();
-    QAction* pAction = nullptr;
-    for (QAction* pEach : pMenu->actions())
-        if (pEach->text() == sEntry)
-            pAction = pEach;
-    const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
-    if (bOk)
-        QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
-    pMenu->hide();
-    return bOk;
 }
 
 } // namespace
@@ -220,7 +198,8 @@ private slots:
         QVERIFY(!split.GetFrequencyView());
 
         // The group gains an emission list: a table below, with its entries, reporting edits.
-        values::Node* pEntry = RulesOf(group.Get())->CreateChild(group.Get(), &g_vdNodeSimFreqList, nullptr);
+        values::Node* pEntry = ParameterEditorTools::Rules(&g_vdNodeSimFrequency)
+                                   ->CreateChild(group.Get(), &g_vdNodeSimFreqList, nullptr);
         QVERIFY(pEntry);
         QPointer<FrequencyView> pTable = split.GetFrequencyView();
         QVERIFY(qobject_cast<FrequencyScenarioView*>(pTable));

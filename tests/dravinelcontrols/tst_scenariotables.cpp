@@ -21,12 +21,6 @@ using namespace FrequencyTest;
 namespace
 {
 
-values::IDynamicRules* RulesOf(values::Node* pNode)
-{
-    return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(
-        pNode->GetValueDescriptor());
-}
-
 // A movement or frequency group below the tree's root with its list node, entries made through
 // the rules as the editor makes them.
 class Scenario
@@ -39,8 +33,9 @@ public:
                                     bMovement ? &g_vdNodeSimMovement : &g_vdNodeSimFrequency);
         values::Tree::Instance()->GetRoot()->AddItem(m_pGroup);
         m_spAlive = m_pGroup->GetAliveFlag();
-        RulesOf(m_pGroup)->CreateChild(
-            m_pGroup, bMovement ? &g_vdNodeSimMovListSuper : &g_vdNodeSimFreqListSuper, nullptr);
+        DefinitionRules(m_pGroup->GetValueDescriptor())
+            ->CreateChild(m_pGroup, bMovement ? &g_vdNodeSimMovListSuper : &g_vdNodeSimFreqListSuper,
+                          nullptr);
     }
     ~Scenario()
     {
@@ -49,8 +44,9 @@ public:
     }
     values::Node* Add(double d0, double d1, double d2, double d3 = 0.0)
     {
-        values::Node* pEntry = RulesOf(m_pGroup)->CreateChild(
-            m_pGroup, m_bMovement ? &g_vdNodeSimMovList : &g_vdNodeSimFreqList, nullptr);
+        values::Node* pEntry =
+            DefinitionRules(m_pGroup->GetValueDescriptor())
+                ->CreateChild(m_pGroup, m_bMovement ? &g_vdNodeSimMovList : &g_vdNodeSimFreqList, nullptr);
         if (m_bMovement)
         {
             Value(pEntry, g_vdMovListLatitude)->SetNumber(d0);
