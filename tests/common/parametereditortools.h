@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/modifyrecorder.h"
 #include "dravinelcontrols/parameterview.h"
 #include "dravinelcontrols/parameterviewctrl.h"
 #include "dravineldefinition/descriptors.h"
@@ -54,14 +55,7 @@ private:
     AliasMap m_map;
 };
 
-// The host's modification observer.
-class HostObserver : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override { m_listCalls.append(bModified); }
-    bool WasToldModified() const { return m_listCalls.contains(true); }
-    QList<bool> m_listCalls;
-};
+using HostObserver = ModifyRecorder;
 
 inline values::IDynamicRules* Rules(const values::ValueDescriptor* pDescriptor)
 {

@@ -5,6 +5,7 @@
 // recorder of modification reports, and drivers that use the view as an operator does (context
 // menu, cell editor).
 
+#include "common/modifyrecorder.h"
 #include "dravinelcontrols/frequencyview.h"
 #include "dravinelcontrols/frequencyviewctrl.h"
 #include "dravineldefinition/descriptors.h"
@@ -213,18 +214,6 @@ public:
 private:
     int m_nPreviousLevel;
     ErrorHandler::Sink m_previous;
-};
-
-class ModifyRecorder : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override
-    {
-        ++m_nCalls;
-        m_bLast = bModified;
-    }
-    int m_nCalls = 0;
-    bool m_bLast = false;
 };
 
 // A loaded frequency view, shown in an active window so that clicks, keys and editors work.

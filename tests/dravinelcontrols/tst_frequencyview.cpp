@@ -153,11 +153,10 @@ private slots:
         view.show();
         view.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&view));
-        recorder.m_nCalls = 0;
+        recorder.m_listCalls.clear();
 
         QVERIFY(EditCell(&view, 0, column, text));
-        QVERIFY(recorder.m_nCalls > 0);
-        QVERIFY(recorder.m_bLast);
+        QVERIFY(!recorder.m_listCalls.isEmpty() && recorder.m_listCalls.last());
     }
 
     void deletedNodeUnloadsView()

@@ -1,4 +1,5 @@
 #include "common/datarow.h"
+#include "common/modifyrecorder.h"
 #include "dravinelcontrols/tableitem.h"
 #include "kvbase/errorhandler.h"
 #include "oskevo/node.h"
@@ -86,13 +87,6 @@ public:
     QTableWidget m_table;
     values::Node* m_pNode;
     int m_nValues = 0;
-};
-
-class ModifyObserver : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override { m_listCalls << bModified; }
-    QList<bool> m_listCalls;
 };
 
 // Collects what the error handler reports while it lives, at the level asked for.
@@ -188,7 +182,7 @@ private slots:
         Cells cells;
         values::ValueBase* pValue = cells.Value(kind);
         TableItem* pItem = cells.Cell(pValue);
-        ModifyObserver observer;
+        ModifyRecorder observer;
         pItem->SetObserver(&observer);
         QVERIFY(pValue->SetAsString(changed));
         QCOMPARE(pItem->text(), text);
@@ -268,7 +262,7 @@ private slots:
         values::ValueBase* pOther = cells.Value(KIND_FREQUENCY, "2000000");
         TableItem* pItem = cells.Cell(pBound);
         pOther->AddObserver(pItem);
-        ModifyObserver observer;
+        ModifyRecorder observer;
         pItem->SetObserver(&observer);
         Reports reports(assertOn ? ErrorHandler::LEVEL_ASSERT : 0);
 
@@ -304,7 +298,7 @@ private slots:
         Cells cells;
         values::ValueBase* pValue = cells.Value(KIND_TEXT, "gone soon");
         TableItem* pItem = cells.Cell(pValue);
-        ModifyObserver observer;
+        ModifyRecorder observer;
         pItem->SetObserver(&observer);
         cells.Delete(pValue);
         QCOMPARE(pItem->GetValue(), static_cast<values::ValueBase*>(nullptr));
@@ -331,7 +325,7 @@ private slots:
         QFETCH(bool, observed);
         Cells cells;
         TableItem* pItem = cells.Cell(cells.Value(KIND_INT));
-        ModifyObserver observer;
+        ModifyRecorder observer;
         pItem->SetObserver(observed ? &observer : nullptr);
         for (bool b : sets)
             pItem->SetbModified(b);

@@ -84,7 +84,7 @@ private slots:
         m_pWindow->resize(600, 500);
         m_pWindow->show();
         QVERIFY(QTest::qWaitForWindowActive(m_pWindow.get()));
-        m_recorder.m_lstCalls.clear();
+        m_recorder.m_listCalls.clear();
     }
     void cleanup()
     {
@@ -136,11 +136,11 @@ private slots:
         QCOMPARE(pValue->GetAsString(), row[5]);
         QCOMPARE(dynamic_cast<VCBinding*>(pEditor)->HasError(), bRefused);
         QCOMPARE(m_pView->IsModified(), !bRefused);
-        QCOMPARE(m_recorder.m_lstCalls, bRefused ? QList<bool>() : QList<bool>{true});
+        QCOMPARE(m_recorder.m_listCalls, bRefused ? QList<bool>() : QList<bool>{true});
         if (bRefused)
             return;
         m_pView->SetbModified(false); // for all rows, and reported
-        QCOMPARE(m_recorder.m_lstCalls, (QList<bool>{true, false}));
+        QCOMPARE(m_recorder.m_listCalls, (QList<bool>{true, false}));
         QVERIFY(pValue->SetAsString(row[6]));
         QCOMPARE(Shown(pEditor), row[7]);
         QVERIFY(m_pView->IsModified());
@@ -270,7 +270,7 @@ private:
     AliasMap m_aliasMap;
     std::unique_ptr<QWidget> m_pWindow;
     GenericView* m_pView = nullptr;
-    TreeTest::ModifyRecorder m_recorder;
+    ModifyRecorder m_recorder;
 };
 
 QTEST_MAIN(TestGenericView)

@@ -145,7 +145,7 @@ private slots:
     {
         QFETCH(Command, row);
         PrepareClipboard(row.sClipboard);
-        TreeTest::ModifyRecorder recorder;
+        ModifyRecorder recorder;
         TreeFixture f("A{X{y=2} Y{}} B{}", row.bCreating ? new CreatingView : nullptr, false);
         f.pView->SetObserver(&recorder);
         f.pView->Init(f.pRoot);
@@ -169,9 +169,9 @@ private slots:
         QTRY_COMPARE(f.CurrentPath(), row.sCurrentAfter);
         QVERIFY(f.Current()->GetDisplay());
         QCOMPARE(f.pView->IsModified(), row.sShown != sAll);
-        QCOMPARE(recorder.m_lstCalls.contains(true), row.sShown != sAll);
+        QCOMPARE(recorder.m_listCalls.contains(true), row.sShown != sAll);
         f.pView->SetbModified(false);
-        QVERIFY(!f.pView->IsModified() && recorder.m_lstCalls.last() == false);
+        QVERIFY(!f.pView->IsModified() && recorder.m_listCalls.last() == false);
     }
 
     // Pasting over a node of the same name asks first; a clipboard text that is no document is
