@@ -5,13 +5,13 @@
 // recorder of modification reports, and drivers that use the view as an operator does (context
 // menu, cell editor).
 
+#include "common/diagnostics.h"
 #include "common/modifyrecorder.h"
 #include "dravinelcontrols/frequencyview.h"
 #include "dravinelcontrols/frequencyviewctrl.h"
 #include "dravineldefinition/descriptors.h"
 #include "dravineldefinition/devicedefinitioncenter.h"
 #include "dravineldefinition/idevicedefinition.h"
-#include "kvbase/errorhandler.h"
 #include "oskevo/dynamicrulesmap.h"
 #include "oskevo/idynamicrules.h"
 #include "oskevo/imodified.h"
@@ -189,31 +189,6 @@ public:
 
 private:
     FrequencyViewCtrl::MessageSink m_previous;
-};
-
-// Receives assertions and traces while it exists, with the given level mask.
-class Diagnostics
-{
-public:
-    explicit Diagnostics(int nLevel) : m_nPreviousLevel(ErrorHandler::Instance()->GetLevel())
-    {
-        ErrorHandler::Instance()->SetLevel(nLevel);
-        m_previous = ErrorHandler::Instance()->SetSink(
-            [this](const ErrorHandler::Report& report) {
-                m_listReports
-                    << QStringLiteral("%1|%2|%3").arg(report.sText, report.sSource).arg(report.nLine);
-            });
-    }
-    ~Diagnostics()
-    {
-        ErrorHandler::Instance()->SetSink(m_previous);
-        ErrorHandler::Instance()->SetLevel(m_nPreviousLevel);
-    }
-    QStringList m_listReports;
-
-private:
-    int m_nPreviousLevel;
-    ErrorHandler::Sink m_previous;
 };
 
 // A loaded frequency view, shown in an active window so that clicks, keys and editors work.

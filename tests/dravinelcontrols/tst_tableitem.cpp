@@ -1,7 +1,7 @@
 #include "common/datarow.h"
+#include "common/diagnostics.h"
 #include "common/modifyrecorder.h"
 #include "dravinelcontrols/tableitem.h"
-#include "kvbase/errorhandler.h"
 #include "oskevo/node.h"
 #include "oskevo/tree.h"
 #include "oskevo/value.h"
@@ -87,28 +87,6 @@ public:
     QTableWidget m_table;
     values::Node* m_pNode;
     int m_nValues = 0;
-};
-
-// Collects what the error handler reports while it lives, at the level asked for.
-class Reports
-{
-public:
-    explicit Reports(int nLevel) : m_nOldLevel(ErrorHandler::Instance()->GetLevel())
-    {
-        ErrorHandler::Instance()->SetLevel(nLevel);
-        m_oldSink = ErrorHandler::Instance()->SetSink([this](const ErrorHandler::Report& report)
-                                                      { m_list << report; });
-    }
-    ~Reports()
-    {
-        ErrorHandler::Instance()->SetSink(m_oldSink);
-        ErrorHandler::Instance()->SetLevel(m_nOldLevel);
-    }
-    QList<ErrorHandler::Report> m_list;
-
-private:
-    int m_nOldLevel;
-    ErrorHandler::Sink m_oldSink;
 };
 
 // The list views' delegate: the cell gives the editor, the editor writes the value itself.
@@ -264,7 +242,7 @@ private slots:
         pOther->AddObserver(pItem);
         ModifyRecorder observer;
         pItem->SetObserver(&observer);
-        Reports reports(assertOn ? ErrorHandler::LEVEL_ASSERT : 0);
+        Diagnostics reports(assertOn ? ErrorHandler::LEVEL_ASSERT : 0);
 
         values::ValueBase* pSource = fromBound ? pBound : pOther;
         if (deleteState)
@@ -276,15 +254,10 @@ private slots:
         QCOMPARE(observer.m_listCalls.size(), modified ? 1 : 0);
         QCOMPARE(pItem->GetValue() == pBound, stillBound);
         QCOMPARE(pBound->HasObserver(pItem), stillBound);
-        QCOMPARE(reports.m_list.size(), assertions);
-        if (assertions)
-        {
-            QCOMPARE(reports.m_list.at(0).eKind, ErrorHandler::KIND_ASSERT);
-            QCOMPARE(reports.m_list.at(0).sText,
-                     QStringLiteral("dynamic_cast<values::ValueBase*>(pValue)->GetState() != VS_DELETE"));
-            QCOMPARE(reports.m_list.at(0).sSource, QStringLiteral("controls/dravinelcontrols/tableitem"));
-            QCOMPARE(reports.m_list.at(0).nLine, 229);
-        }
+        QCOMPARE(reports.m_listReports,
+                 assertions ? QStringList{"dynamic_cast<values::ValueBase*>(pValue)->GetState() != VS_DELETE|"
+                                          "controls/dravinelcontrols/tableitem|229"}
+                            : QStringList());
         QCOMPARE(pItem->text(), text);
         pOther->DeleteObserver(pItem);
         pBound->SetState(values::VS_NORMAL);
