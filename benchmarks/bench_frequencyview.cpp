@@ -26,6 +26,7 @@
 #include "oskevo/vttransaction.h"
 
 #include "benchtiming.h"
+#include "benchwidgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,6 +39,8 @@
 #include <memory>
 
 using namespace DravinelDefinition;
+using BenchWidgets::PlainTable;
+using BenchWidgets::ValueOf;
 
 namespace
 {
@@ -49,11 +52,6 @@ const double c_dEditTarget = 2.0;
 values::IDynamicRules* FdsRules()
 {
     return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(&g_vdNodeFds);
-}
-
-values::ValueBase* ValueOf(values::Node* pFd, const values::ValueDescriptor& descriptor)
-{
-    return pFd->GetValue(descriptor.PathName().mid(1));
 }
 
 double FrequencyOf(int n)
@@ -98,22 +96,12 @@ private:
 
 std::unique_ptr<FrequencyView> MakeView()
 {
-    auto pView = std::make_unique<FrequencyView>(nullptr, QStringLiteral("BenchView"));
-    pView->resize(800, 600);
-    pView->Init(nullptr);
-    pView->show();
-    QCoreApplication::processEvents();
-    return pView;
+    return BenchWidgets::ShownView(new FrequencyView(nullptr, QStringLiteral("BenchView")));
 }
 
 std::unique_ptr<QTableWidget> MakeTable()
 {
-    auto pTable = std::make_unique<QTableWidget>();
-    pTable->setColumnCount(4);
-    pTable->resize(800, 600);
-    pTable->show();
-    QCoreApplication::processEvents();
-    return pTable;
+    return PlainTable(4);
 }
 
 QString Text(double dHz)
@@ -290,29 +278,20 @@ double Delete(int n, double* pPlain)
 // repaint), averaged over many edits of a row in the middle of the list.
 double Edit(int n, bool bSorted)
 {
-    const int nEdits = 200;
     List list(n);
     std::unique_ptr<FrequencyView> pView;
     values::ValueBase* pStart = nullptr;
-    return Best(
-               [&]()
-               {
-                   pView = MakeView();
-                   pView->Load(list.Get());
-                   if (bSorted)
-                       pView->sortByColumn(0, Qt::AscendingOrder);
-                   pStart = ValueOf(list.Get()->GetTreeItems().at(size_t(n / 2))->AsNode(), g_vdFStart);
-               },
-               [&]()
-               {
-                   for (int k = 0; k < nEdits; ++k)
-                   {
-                       pStart->SetNumber(400e6 + (k % 2) * 1e3);
-                       QCoreApplication::processEvents();
-                   }
-               },
-               [&]() { pView.reset(); }) /
-           nEdits;
+    return BenchTiming::BestPerCall(
+        g_nRuns, 200,
+        [&]()
+        {
+            pView = MakeView();
+            pView->Load(list.Get());
+            if (bSorted)
+                pView->sortByColumn(0, Qt::AscendingOrder);
+            pStart = ValueOf(list.Get()->GetTreeItems().at(size_t(n / 2))->AsNode(), g_vdFStart);
+        },
+        [&](int k) { pStart->SetNumber(400e6 + (k % 2) * 1e3); }, [&]() { pView.reset(); });
 }
 
 void Scaling(const QString& sCase)

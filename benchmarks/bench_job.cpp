@@ -4,10 +4,8 @@
 // 10 000 and 100 000 definitions (target: within 10 ms at 10 000, growing at most linearly)
 // and the roll-back of a cancelled dialog run over 100 000 definitions.
 
-#include "dravinelcontrols/jobdialogmanager.h"
-#include "dravineldefinition/devicetypes.h"
-
 #include "benchbarexml.h"
+#include "benchjob.h"
 #include "benchtiming.h"
 
 #include <QCoreApplication>
@@ -15,29 +13,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-
-namespace
-{
-
-class BenchManager : public JobDialogManager
-{
-public:
-    explicit BenchManager(const QString& sBase)
-        : JobDialogManager(nullptr, sBase + QStringLiteral("/JobRoot"), QStringLiteral("/Dev"),
-                           DravinelDefinition::DEVICETYPE_DF_RECEIVER)
-    {
-    }
-    ~BenchManager() override { Close(); }
-    // A job of nCount definitions, every tenth of them a suppress range.
-    void Fill(int nCount)
-    {
-        New(88e6);
-        for (int i = 1; i < nCount; ++i)
-            InsertFd(88e6 + i * 25e3, 88e6 + i * 25e3 + 12.5e3, i % 10 == 0);
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -48,11 +23,11 @@ int main(int argc, char* argv[])
     const QString sFileName = dir.filePath(QStringLiteral("job.xml"));
     const QString sBareName = dir.filePath(QStringLiteral("bare.xml"));
 
-    BenchManager job(QStringLiteral("/BenchJob"));
-    job.Fill(nCount);
+    BenchJob job(QStringLiteral("/BenchJob"));
+    job.Fill(nCount, 10);
     const double dSave = BenchTiming::Best(
         nRuns, [] {}, [&] { job.Save(sFileName); }, [] {});
-    BenchManager reader(QStringLiteral("/BenchRead"));
+    BenchJob reader(QStringLiteral("/BenchRead"));
     const double dOpen = BenchTiming::Best(
         nRuns, [] {}, [&] { reader.Open(sFileName); }, [&] { reader.Close(); });
     QFile file(sFileName);
@@ -73,8 +48,8 @@ int main(int argc, char* argv[])
     const int anSizes[2] = {10000, nCount};
     for (int nSize = 0; nSize < 2; ++nSize)
     {
-        BenchManager sized(QStringLiteral("/BenchSized%1").arg(nSize));
-        sized.Fill(anSizes[nSize]);
+        BenchJob sized(QStringLiteral("/BenchSized%1").arg(nSize));
+        sized.Fill(anSizes[nSize], 10);
         adSuppress[nSize] = BenchTiming::Best(
             5, [] {}, [&] { sized.Suppress(dFree, dFree + 1e6); },
             [&] { sized.UnSuppress(dFree, dFree + 1e6); });

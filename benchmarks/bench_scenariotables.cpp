@@ -24,6 +24,7 @@
 #include "oskevo/vttransaction.h"
 
 #include "benchtiming.h"
+#include "benchwidgets.h"
 
 #include <QApplication>
 #include <QTableWidget>
@@ -31,16 +32,13 @@
 #include <memory>
 
 using namespace DravinelDefinition;
+using BenchWidgets::PlainTable;
+using BenchWidgets::ValueOf;
 
 namespace
 {
 
 const int c_nAdded = 1000;
-
-values::ValueBase* ValueOf(values::Node* pEntry, const values::ValueDescriptor& descriptor)
-{
-    return pEntry->GetValue(descriptor.PathName().mid(1));
-}
 
 double Latitude(int n)
 {
@@ -106,26 +104,16 @@ private:
 
 std::unique_ptr<FrequencyView> MakeView(bool bMovement)
 {
-    std::unique_ptr<FrequencyView> pView;
     if (bMovement)
-        pView.reset(new MovementScenarioView(nullptr, QStringLiteral("BenchMovement")));
-    else
-        pView.reset(new FrequencyScenarioView(nullptr, QStringLiteral("BenchEmission")));
-    pView->resize(800, 600);
-    pView->Init(nullptr);
-    pView->show();
-    QCoreApplication::processEvents();
-    return pView;
+        return BenchWidgets::ShownView<FrequencyView>(
+            new MovementScenarioView(nullptr, QStringLiteral("BenchMovement")));
+    return BenchWidgets::ShownView<FrequencyView>(
+        new FrequencyScenarioView(nullptr, QStringLiteral("BenchEmission")));
 }
 
 std::unique_ptr<QTableWidget> MakeTable()
 {
-    auto pTable = std::make_unique<QTableWidget>();
-    pTable->setColumnCount(3);
-    pTable->resize(800, 600);
-    pTable->show();
-    QCoreApplication::processEvents();
-    return pTable;
+    return PlainTable(3);
 }
 
 // The bare table's rows from nFirst on, with the texts the scenario table shows.
@@ -247,29 +235,19 @@ double Delete(bool bMovement, int n, double* pPlain)
 // in the middle of the list.
 double Edit(bool bMovement, int n)
 {
-    const int nEdits = 200;
     Scenario scenario(bMovement, n);
     std::unique_ptr<FrequencyView> pView;
     values::ValueBase* pValue = nullptr;
-    return BenchTiming::Best(
-               3,
-               [&]
-               {
-                   pView = MakeView(bMovement);
-                   pView->Load(scenario.List());
-                   values::Node* pEntry = scenario.List()->GetTreeItems().at(size_t(n / 2))->AsNode();
-                   pValue = ValueOf(pEntry, bMovement ? g_vdMovListSpeed : g_vdFreqListCount);
-               },
-               [&]
-               {
-                   for (int k = 0; k < nEdits; ++k)
-                   {
-                       pValue->SetNumber(5 + k % 2);
-                       QCoreApplication::processEvents();
-                   }
-               },
-               [&] { pView.reset(); }) /
-           nEdits;
+    return BenchTiming::BestPerCall(
+        3, 200,
+        [&]
+        {
+            pView = MakeView(bMovement);
+            pView->Load(scenario.List());
+            values::Node* pEntry = scenario.List()->GetTreeItems().at(size_t(n / 2))->AsNode();
+            pValue = ValueOf(pEntry, bMovement ? g_vdMovListSpeed : g_vdFreqListCount);
+        },
+        [&](int k) { pValue->SetNumber(5 + k % 2); }, [&] { pView.reset(); });
 }
 
 } // namespace

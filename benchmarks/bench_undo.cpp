@@ -3,14 +3,12 @@
 // edits and row deletions as an operator makes them), and undo and redo of a 10 000-row delete
 // against the delete itself (target: each within 2x).
 
-#include "dravinelcontrols/jobdialogmanager.h"
 #include "dravinelcontrols/undohistory.h"
-#include "dravineldefinition/descriptors.h"
-#include "dravineldefinition/devicetypes.h"
 #include "oskevo/node.h"
 #include "oskevo/valuebase.h"
 #include "oskevo/vttransaction.h"
 
+#include "benchjob.h"
 #include "benchtiming.h"
 
 #include <QCoreApplication>
@@ -20,29 +18,6 @@
 
 namespace
 {
-
-class BenchManager : public JobDialogManager
-{
-public:
-    BenchManager()
-        : JobDialogManager(nullptr, QStringLiteral("/BenchUndo/JobRoot"), QStringLiteral("/Dev"),
-                           DravinelDefinition::DEVICETYPE_DF_RECEIVER)
-    {
-    }
-    ~BenchManager() override { Close(); }
-    void Fill(int nCount)
-    {
-        New(88e6);
-        for (int i = 1; i < nCount; ++i)
-            InsertFd(88e6 + i * 25e3, 88e6 + i * 25e3 + 12.5e3, false);
-    }
-    values::Node* Fds() const
-    {
-        values::Node* pDcd = GetOffline()->GetChildNode(&DravinelDefinition::g_vdNodeDcd);
-        values::Node* pDcs = pDcd ? pDcd->GetChildNode(&DravinelDefinition::g_vdNodeDcs) : nullptr;
-        return pDcs ? pDcs->GetChildNode(&DravinelDefinition::g_vdNodeFds) : nullptr;
-    }
-};
 
 double HeapMB()
 {
@@ -69,7 +44,7 @@ int main(int argc, char* argv[])
     const int nRows = 10000;
 
     const double dBefore = HeapMB();
-    BenchManager job;
+    BenchJob job(QStringLiteral("/BenchUndo"));
     job.Fill(nCount);
     UndoHistory* pHistory = job.GetHistory();
     pHistory->Clear();

@@ -44,6 +44,22 @@ inline double Best(int nRuns, const std::function<void()>& prepare, const std::f
     return dBest;
 }
 
+// Milliseconds of one call, averaged over nCalls calls (each with its pending events) in a
+// timed part, best of nRuns.
+inline double BestPerCall(int nRuns, int nCalls, const std::function<void()>& prepare,
+                          const std::function<void(int)>& call, const std::function<void()>& finish)
+{
+    const auto calls = [&]
+    {
+        for (int k = 0; k < nCalls; ++k)
+        {
+            call(k);
+            QCoreApplication::processEvents();
+        }
+    };
+    return Best(nRuns, prepare, calls, finish) / nCalls;
+}
+
 // One measured step of a size, with its time per item.
 inline void Row(const char* pszStep, int nCount, double dMs)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/modifyrecorder.h"
 #include "dravinelcontrols/parameterview.h"
 #include "dravinelcontrols/parameterviewctrl.h"
 #include "dravineldefinition/descriptors.h"
@@ -54,14 +55,7 @@ private:
     AliasMap m_map;
 };
 
-// The host's modification observer.
-class HostObserver : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override { m_listCalls.append(bModified); }
-    bool WasToldModified() const { return m_listCalls.contains(true); }
-    QList<bool> m_listCalls;
-};
+using HostObserver = ModifyRecorder;
 
 inline values::IDynamicRules* Rules(const values::ValueDescriptor* pDescriptor)
 {
@@ -202,16 +196,20 @@ inline QAction* MenuAction(QMenu* pMenu, const QString& sText)
 
 // Right click (on tab nTab, or beside the tabs with -1), then a click on the menu entry;
 // false when the menu did not come up or the entry is missing or disabled.
-inline bool ChooseFromMenu(Editor& editor, const QString& sEntry, int nTab = -1)
+inline bool ChooseFromMenu(ParameterView* pView, const QString& sEntry, int nTab = -1)
 {
-    RightClickTabBar(editor.View(), nTab);
-    ResortPopupMenu* pMenu = editor.Ctrl()->GetMenu();
+    RightClickTabBar(pView, nTab);
+    ResortPopupMenu* pMenu = pView->GetCtrl()->GetMenu();
     QAction* pAction = MenuAction(pMenu, sEntry);
     const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
     if (bOk)
         QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
     pMenu->hide();
     return bOk;
+}
+inline bool ChooseFromMenu(Editor& editor, const QString& sEntry, int nTab = -1)
+{
+    return ChooseFromMenu(editor.View(), sEntry, nTab);
 }
 
 // In the open new-group dialog: the offered display names; with sChoice, picks it and

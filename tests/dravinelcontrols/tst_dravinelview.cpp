@@ -2,6 +2,7 @@
 // it offers, paste into nodes with and without rules, texts that follow their values, the
 // editor in the display area and the alias table's life with the host's alias map.
 
+#include "common/datarow.h"
 #include "common/valuetreetext.h"
 #include "platform/tolveth/treefixture.h"
 
@@ -109,9 +110,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("match");
         for (const char* psz : {"Fds", "Fds1", "Fds 12", "Fds_3", "Fds_"})
-            QTest::newRow(psz) << QString(psz) << true;
+            Row(psz, QString(psz), true);
         for (const char* psz : {"Fds x", "Fds__1", "Fds1a", "Fd", "fds", "FdsX", "Fds 1a"})
-            QTest::newRow(psz) << QString(psz) << false;
+            Row(psz, QString(psz), false);
     }
     void standardName()
     {
@@ -127,7 +128,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("item");
         auto row = [](const char* pszShown, const char* pszPath, const char* pszItem)
-        { QTest::newRow(pszPath) << QString(pszShown) << QString(pszPath) << QString(pszItem); };
+        { Row(pszPath, QString(pszShown), QString(pszPath), QString(pszItem)); };
         row("", "", "TviStdRoot");
         row("", "Dev", "TviDev");
         row("", "Dev_1", "TviDev"); // the value tree's name for a second device
@@ -172,18 +173,12 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("allowed");
-        QTest::newRow("root") << ""
-                              << "new copy paste";
-        QTest::newRow("device") << "Dev"
-                                << "cut copy paste delete";
-        QTest::newRow("control data") << "Dev/Dcd"
-                                      << "new cut copy paste delete";
-        QTest::newRow("control set") << "Dev/Dcd/Dcs"
-                                     << "new cut copy paste delete";
-        QTest::newRow("frequency list") << "Dev/Dcd/Dcs/Fds"
-                                        << "cut paste delete";
-        QTest::newRow("parameter set") << "Dev/Par"
-                                       << "cut copy paste delete";
+        Row("root", "", "new copy paste");
+        Row("device", "Dev", "cut copy paste delete");
+        Row("control data", "Dev/Dcd", "new cut copy paste delete");
+        Row("control set", "Dev/Dcd/Dcs", "new cut copy paste delete");
+        Row("frequency list", "Dev/Dcd/Dcs/Fds", "cut paste delete");
+        Row("parameter set", "Dev/Par", "cut copy paste delete");
     }
     void commands()
     {
@@ -209,14 +204,12 @@ private slots:
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("added"); // children of the target afterwards, by name
-        QTest::newRow("one refused of three")
-            << "Dev/Dcd" << QStringList{"Dev/Dcd/Dcs", "Dev/Ems", "Dev/Dcd/Dcs_1"} << QStringList() << 1
-            << "DcdAttr Dcs Par Dcs_1 Dcs_2 Dcs_1_1";
-        QTest::newRow("unique kept") << "Dev" << QStringList{"Dev_1/Dcd"} << QStringList{"Keep"} << 1 << "";
-        QTest::newRow("unique replaced")
-            << "Dev" << QStringList{"Dev_1/Dcd"} << QStringList{"Replace"} << 1 << "";
-        QTest::newRow("no rules, shown alone") << "Dev/Extra" << QStringList{"Dev/Ems", "Dev/Emi", "Dev/Ems"}
-                                               << QStringList{"Keep"} << 1 << "Ems Emi";
+        Row("one refused of three", "Dev/Dcd", QStringList{"Dev/Dcd/Dcs", "Dev/Ems", "Dev/Dcd/Dcs_1"},
+            QStringList(), 1, "DcdAttr Dcs Par Dcs_1 Dcs_2 Dcs_1_1");
+        Row("unique kept", "Dev", QStringList{"Dev_1/Dcd"}, QStringList{"Keep"}, 1, "");
+        Row("unique replaced", "Dev", QStringList{"Dev_1/Dcd"}, QStringList{"Replace"}, 1, "");
+        Row("no rules, shown alone", "Dev/Extra", QStringList{"Dev/Ems", "Dev/Emi", "Dev/Ems"},
+            QStringList{"Keep"}, 1, "Ems Emi");
     }
     void paste()
     {
@@ -362,9 +355,9 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("ok");
-        QTest::newRow("first type") << 0 << true;
-        QTest::newRow("second type") << 1 << true;
-        QTest::newRow("closed") << 1 << false;
+        Row("first type", 0, true);
+        Row("second type", 1, true);
+        Row("closed", 1, false);
     }
     void newDevice()
     {

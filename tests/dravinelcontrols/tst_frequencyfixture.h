@@ -5,12 +5,13 @@
 // recorder of modification reports, and drivers that use the view as an operator does (context
 // menu, cell editor).
 
+#include "common/diagnostics.h"
+#include "common/modifyrecorder.h"
 #include "dravinelcontrols/frequencyview.h"
 #include "dravinelcontrols/frequencyviewctrl.h"
 #include "dravineldefinition/descriptors.h"
 #include "dravineldefinition/devicedefinitioncenter.h"
 #include "dravineldefinition/idevicedefinition.h"
-#include "kvbase/errorhandler.h"
 #include "oskevo/dynamicrulesmap.h"
 #include "oskevo/idynamicrules.h"
 #include "oskevo/imodified.h"
@@ -34,6 +35,11 @@ namespace FrequencyTest
 
 using namespace DravinelDefinition;
 
+// The rules of the default device definition for nodes of a type.
+inline values::IDynamicRules* DefinitionRules(const values::ValueDescriptor* pDescriptor)
+{
+    return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(pDescriptor);
+}
 inline values::ValueBase* Value(values::Node* pFd, const values::ValueDescriptor& descriptor)
 {
     return pFd->GetValue(descriptor.PathName().mid(1));
@@ -74,10 +80,8 @@ public:
     // A definition made through the rules, as the editor makes them.
     values::Node* Add(double dStart, double dStop, const QString& sName, bool bSuppressed = false)
     {
-        values::IDynamicRules* pRules =
-            DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(
-                m_pNode->GetValueDescriptor());
-        values::Node* pFd = pRules->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
+        values::Node* pFd =
+            DefinitionRules(m_pNode->GetValueDescriptor())->CreateChild(m_pNode, &g_vdNodeFd, nullptr);
         Value(pFd, g_vdFStart)->SetNumber(dStart);
         Value(pFd, g_vdFStop)->SetNumber(dStop);
         Value(pFd, g_vdFName)->SetAsString(sName);
@@ -185,43 +189,6 @@ public:
 
 private:
     FrequencyViewCtrl::MessageSink m_previous;
-};
-
-// Receives assertions and traces while it exists, with the given level mask.
-class Diagnostics
-{
-public:
-    explicit Diagnostics(int nLevel) : m_nPreviousLevel(ErrorHandler::Instance()->GetLevel())
-    {
-        ErrorHandler::Instance()->SetLevel(nLevel);
-        m_previous = ErrorHandler::Instance()->SetSink(
-            [this](const ErrorHandler::Report& report) {
-                m_listReports
-                    << QStringLiteral("%1|%2|%3").arg(report.sText, report.sSource).arg(report.nLine);
-            });
-    }
-    ~Diagnostics()
-    {
-        ErrorHandler::Instance()->SetSink(m_previous);
-        ErrorHandler::Instance()->SetLevel(m_nPreviousLevel);
-    }
-    QStringList m_listReports;
-
-private:
-    int m_nPreviousLevel;
-    ErrorHandler::Sink m_previous;
-};
-
-class ModifyRecorder : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override
-    {
-        ++m_nCalls;
-        m_bLast = bModified;
-    }
-    int m_nCalls = 0;
-    bool m_bLast = false;
 };
 
 // A loaded frequency view, shown in an active window so that clicks, keys and editors work.

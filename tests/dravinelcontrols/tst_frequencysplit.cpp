@@ -1,5 +1,6 @@
 // The frequency list with its parameter pane: the pane follows the current row, goes when rows
 // are deleted or definitions suppressed, comes back, and its edits reach the host.
+#include "common/datarow.h"
 #include "common/parametereditortools.h"
 
 #include "dravinelcontrols/frequencyview.h"
@@ -94,235 +95,213 @@ private:
 class TstFrequencySplit : public QObject
 {
     Q_OBJECT
+    Aliases m_aliases;
 
 private slots:
-    void paneFollowsCurrentRow_data();
-    void paneFollowsCurrentRow();
-    void rowDeletionRemovesPane_data();
-    void rowDeletionRemovesPane();
-    void suppression_data();
-    void suppression();
-    void paneEditsReachHost_data();
-    void paneEditsReachHost();
-    void reloadAndDeletionWhilePaneShown_data();
-    void reloadAndDeletionWhilePaneShown();
-
-private:
-    Aliases m_aliases;
-};
-
-void TstFrequencySplit::paneFollowsCurrentRow_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("atStart");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("col");
-    QTest::addColumn<QString>("shows");
-    QTest::addColumn<bool>("samePane");
-
-    QTest::newRow("another column of the first row") << "Det - If"
-                                                     << "Detection" << 0 << 2 << "Detection" << true;
-    QTest::newRow("another row") << "Det - If"
-                                 << "Detection" << 2 << 0 << "IF" << false;
-    QTest::newRow("row without parameter set")
-        << "Det+Demod - If"
-        << "Detection|Demodulation" << 1 << 2 << "<definition>" << false;
-    QTest::newRow("suppressed row") << "Det S:If"
-                                    << "Detection" << 1 << 0 << "" << false;
-    QTest::newRow("suppressed first row, then a free one") << "S:Det If+Det"
-                                                           << "" << 1 << 0 << "Detection|IF" << false;
-}
-
-void TstFrequencySplit::paneFollowsCurrentRow()
-{
-    QFETCH(QString, list);
-    QFETCH(QString, atStart);
-    QFETCH(int, row);
-    QFETCH(int, col);
-    QFETCH(QString, shows);
-    QFETCH(bool, samePane);
-
-    SplitFixture fixture(list, m_aliases.Map());
-    fixture.Split()->Init(fixture.Fds());
-    QVERIFY(fixture.Show());
-    QCOMPARE(fixture.PaneShows(fixture.Fd(0)), atStart);
-
-    QPointer<ParameterView> pBefore = fixture.Pane();
-    fixture.ClickCell(row, col);
-
-    QCOMPARE(fixture.PaneShows(fixture.Fd(row)), shows);
-    // One pane at a time: one for another row replaces the old one.
-    QCOMPARE(pBefore.isNull(), !samePane);
-    if (samePane)
-        QCOMPARE(fixture.Pane(), pBefore.data());
-    // The whole row is selected, and no other.
-    for (int nCol : {0, 2, 3})
-        QVERIFY(fixture.Table()->item(row, nCol)->isSelected());
-    for (QTableWidgetItem* pCell : fixture.Table()->selectedItems())
-        QCOMPARE(pCell->row(), row);
-}
-
-void TstFrequencySplit::rowDeletionRemovesPane_data()
-{
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("deleted");
-
-    QTest::newRow("current row") << 1 << 1;
-    QTest::newRow("row below the current") << 0 << 2;
-    QTest::newRow("row above the current") << 1 << 0;
-}
-
-void TstFrequencySplit::rowDeletionRemovesPane()
-{
-    QFETCH(int, current);
-    QFETCH(int, deleted);
-
-    SplitFixture fixture("Det If Demod", m_aliases.Map());
-    fixture.Split()->Init(fixture.Fds());
-    QVERIFY(fixture.Show());
-    fixture.ClickCell(current, 0);
-    QPointer<ParameterView> pBefore = fixture.Pane();
-    QVERIFY(pBefore);
-
-    // Another view deletes a definition.
-    fixture.Fds()->DeleteItem(fixture.Fd(deleted));
-
-    QCOMPARE(fixture.Table()->rowCount(), 2);
-    QVERIFY(!pBefore);
-    // A pane that comes back at once belongs to the row that became current; moving on within
-    // the current row shows its parameters again.
-    const int nCurrent = fixture.Table()->currentRow();
-    values::Node* pCurrentFd = fixture.Split()->GetCtrl()->GetRowMediator(nCurrent)->GetNode();
-    QVERIFY(!fixture.Pane() || fixture.Pane()->GetCtrl()->GetNode()->GetParentNode() == pCurrentFd);
-    fixture.ClickCell(nCurrent, 2);
-    QVERIFY(fixture.Pane());
-    QCOMPARE(fixture.Pane()->GetCtrl()->GetNode()->GetParentNode(), pCurrentFd);
-}
-
-void TstFrequencySplit::suppression_data()
-{
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("toggled");
-    QTest::addColumn<QString>("afterUnsuppress");
-
-    QTest::newRow("current definition") << 0 << 0 << "Detection";
-    QTest::newRow("current definition without set") << 1 << 1 << "<definition>";
-    QTest::newRow("another definition") << 0 << 2 << "IF";
-}
-
-void TstFrequencySplit::suppression()
-{
-    QFETCH(int, current);
-    QFETCH(int, toggled);
-    QFETCH(QString, afterUnsuppress);
-
-    SplitFixture fixture("Det - If", m_aliases.Map());
-    fixture.Split()->Init(fixture.Fds());
-    QVERIFY(fixture.Show());
-    fixture.ClickCell(current, 0);
-    QVERIFY(fixture.Pane());
-
-    // Another view marks a definition suppressed, then lifts it again.
-    SetSuppressed(fixture.Fd(toggled), true);
-    QVERIFY(!fixture.Pane());
-    QCOMPARE(fixture.Table()->item(toggled, 3)->text(), QStringLiteral("YES"));
-    SetSuppressed(fixture.Fd(toggled), false);
-    QCOMPARE(fixture.PaneShows(fixture.Fd(toggled)), afterUnsuppress);
-}
-
-void TstFrequencySplit::paneEditsReachHost_data()
-{
-    QTest::addColumn<bool>("observerAfterInit");
-
-    QTest::newRow("observer before init") << false;
-    QTest::newRow("observer after init, pane made again") << true;
-}
-
-void TstFrequencySplit::paneEditsReachHost()
-{
-    QFETCH(bool, observerAfterInit);
-
-    SplitFixture fixture("Det Det+If", m_aliases.Map());
-    HostObserver host;
-    if (!observerAfterInit)
-        fixture.Split()->SetObserver(&host);
-    fixture.Split()->Init(fixture.Fds());
-    QVERIFY(fixture.Show());
-    if (observerAfterInit)
+    void paneFollowsCurrentRow_data()
     {
-        fixture.Split()->SetObserver(&host);
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("atStart");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("shows");
+        QTest::addColumn<bool>("samePane");
+
+        Row("another column of the first row", "Det - If", "Detection", 0, 2, "Detection", true);
+        Row("another row", "Det - If", "Detection", 2, 0, "IF", false);
+        Row("row without parameter set", "Det+Demod - If", "Detection|Demodulation", 1, 2, "<definition>",
+            false);
+        Row("suppressed row", "Det S:If", "Detection", 1, 0, "", false);
+        Row("suppressed first row, then a free one", "S:Det If+Det", "", 1, 0, "Detection|IF", false);
+    }
+
+    void paneFollowsCurrentRow()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, atStart);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, shows);
+        QFETCH(bool, samePane);
+
+        SplitFixture fixture(list, m_aliases.Map());
+        fixture.Split()->Init(fixture.Fds());
+        QVERIFY(fixture.Show());
+        QCOMPARE(fixture.PaneShows(fixture.Fd(0)), atStart);
+
+        QPointer<ParameterView> pBefore = fixture.Pane();
+        fixture.ClickCell(row, col);
+
+        QCOMPARE(fixture.PaneShows(fixture.Fd(row)), shows);
+        // One pane at a time: one for another row replaces the old one.
+        QCOMPARE(pBefore.isNull(), !samePane);
+        if (samePane)
+            QCOMPARE(fixture.Pane(), pBefore.data());
+        // The whole row is selected, and no other.
+        for (int nCol : {0, 2, 3})
+            QVERIFY(fixture.Table()->item(row, nCol)->isSelected());
+        for (QTableWidgetItem* pCell : fixture.Table()->selectedItems())
+            QCOMPARE(pCell->row(), row);
+    }
+
+    void rowDeletionRemovesPane_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("deleted");
+
+        Row("current row", 1, 1);
+        Row("row below the current", 0, 2);
+        Row("row above the current", 1, 0);
+    }
+
+    void rowDeletionRemovesPane()
+    {
+        QFETCH(int, current);
+        QFETCH(int, deleted);
+
+        SplitFixture fixture("Det If Demod", m_aliases.Map());
+        fixture.Split()->Init(fixture.Fds());
+        QVERIFY(fixture.Show());
+        fixture.ClickCell(current, 0);
+        QPointer<ParameterView> pBefore = fixture.Pane();
+        QVERIFY(pBefore);
+
+        // Another view deletes a definition.
+        fixture.Fds()->DeleteItem(fixture.Fd(deleted));
+
+        QCOMPARE(fixture.Table()->rowCount(), 2);
+        QVERIFY(!pBefore);
+        // A pane that comes back at once belongs to the row that became current; moving on within
+        // the current row shows its parameters again.
+        const int nCurrent = fixture.Table()->currentRow();
+        values::Node* pCurrentFd = fixture.Split()->GetCtrl()->GetRowMediator(nCurrent)->GetNode();
+        QVERIFY(!fixture.Pane() || fixture.Pane()->GetCtrl()->GetNode()->GetParentNode() == pCurrentFd);
+        fixture.ClickCell(nCurrent, 2);
+        QVERIFY(fixture.Pane());
+        QCOMPARE(fixture.Pane()->GetCtrl()->GetNode()->GetParentNode(), pCurrentFd);
+    }
+
+    void suppression_data()
+    {
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("toggled");
+        QTest::addColumn<QString>("afterUnsuppress");
+
+        Row("current definition", 0, 0, "Detection");
+        Row("current definition without set", 1, 1, "<definition>");
+        Row("another definition", 0, 2, "IF");
+    }
+
+    void suppression()
+    {
+        QFETCH(int, current);
+        QFETCH(int, toggled);
+        QFETCH(QString, afterUnsuppress);
+
+        SplitFixture fixture("Det - If", m_aliases.Map());
+        fixture.Split()->Init(fixture.Fds());
+        QVERIFY(fixture.Show());
+        fixture.ClickCell(current, 0);
+        QVERIFY(fixture.Pane());
+
+        // Another view marks a definition suppressed, then lifts it again.
+        SetSuppressed(fixture.Fd(toggled), true);
+        QVERIFY(!fixture.Pane());
+        QCOMPARE(fixture.Table()->item(toggled, 3)->text(), QStringLiteral("YES"));
+        SetSuppressed(fixture.Fd(toggled), false);
+        QCOMPARE(fixture.PaneShows(fixture.Fd(toggled)), afterUnsuppress);
+    }
+
+    void paneEditsReachHost_data()
+    {
+        QTest::addColumn<bool>("observerAfterInit");
+
+        Row("observer before init", false);
+        Row("observer after init, pane made again", true);
+    }
+
+    void paneEditsReachHost()
+    {
+        QFETCH(bool, observerAfterInit);
+
+        SplitFixture fixture("Det Det+If", m_aliases.Map());
+        HostObserver host;
+        if (!observerAfterInit)
+            fixture.Split()->SetObserver(&host);
+        fixture.Split()->Init(fixture.Fds());
+        QVERIFY(fixture.Show());
+        if (observerAfterInit)
+        {
+            fixture.Split()->SetObserver(&host);
+            fixture.ClickCell(1, 0);
+            fixture.ClickCell(0, 0);
+        }
+        QVERIFY(!host.WasToldModified());
+        QVERIFY(!fixture.Split()->IsModified());
+
+        QVERIFY(StepThreshold(fixture.Pane(),
+                              fixture.Fd(0)->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeDet)));
+        QVERIFY(host.WasToldModified());
+        QVERIFY(fixture.Split()->IsModified());
+    }
+
+    void reloadAndDeletionWhilePaneShown_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("paneAfter"); // what the pane shows of the other list's first row
+        QTest::addColumn<int>("rows");
+
+        Row("load another list", "load", "", 2);
+        Row("init with another list", "init", "IF", 2);
+        Row("unload", "unload", "", 0);
+        Row("list deleted from elsewhere", "delete", "", 0);
+    }
+
+    void reloadAndDeletionWhilePaneShown()
+    {
+        QFETCH(QString, step);
+        QFETCH(QString, paneAfter);
+        QFETCH(int, rows);
+
+        SplitFixture fixture("Det If Det+If", m_aliases.Map());
+        SplitFixture other("If Det", m_aliases.Map());
+        fixture.Split()->Init(fixture.Fds());
+        QVERIFY(fixture.Show());
         fixture.ClickCell(1, 0);
-        fixture.ClickCell(0, 0);
-    }
-    QVERIFY(!host.WasToldModified());
-    QVERIFY(!fixture.Split()->IsModified());
+        QPointer<ParameterView> pPane = fixture.Pane();
+        QVERIFY(pPane);
 
-    QVERIFY(
-        StepThreshold(fixture.Pane(), fixture.Fd(0)->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeDet)));
-    QVERIFY(host.WasToldModified());
-    QVERIFY(fixture.Split()->IsModified());
-}
+        if (step == QLatin1String("load"))
+            fixture.Split()->Load(other.Fds());
+        else if (step == QLatin1String("init"))
+            fixture.Split()->Init(other.Fds());
+        else if (step == QLatin1String("unload"))
+            fixture.Split()->Unload();
+        else
+            fixture.Fds()->GetParentNode()->DeleteItem(fixture.Fds());
 
-void TstFrequencySplit::reloadAndDeletionWhilePaneShown_data()
-{
-    QTest::addColumn<QString>("step");
-    QTest::addColumn<QString>("paneAfter"); // what the pane shows of the other list's first row
-    QTest::addColumn<int>("rows");
-
-    QTest::newRow("load another list") << "load"
-                                       << "" << 2;
-    QTest::newRow("init with another list") << "init"
-                                            << "IF" << 2;
-    QTest::newRow("unload") << "unload"
-                            << "" << 0;
-    QTest::newRow("list deleted from elsewhere") << "delete"
-                                                 << "" << 0;
-}
-
-void TstFrequencySplit::reloadAndDeletionWhilePaneShown()
-{
-    QFETCH(QString, step);
-    QFETCH(QString, paneAfter);
-    QFETCH(int, rows);
-
-    SplitFixture fixture("Det If Det+If", m_aliases.Map());
-    SplitFixture other("If Det", m_aliases.Map());
-    fixture.Split()->Init(fixture.Fds());
-    QVERIFY(fixture.Show());
-    fixture.ClickCell(1, 0);
-    QPointer<ParameterView> pPane = fixture.Pane();
-    QVERIFY(pPane);
-
-    if (step == QLatin1String("load"))
-        fixture.Split()->Load(other.Fds());
-    else if (step == QLatin1String("init"))
-        fixture.Split()->Init(other.Fds());
-    else if (step == QLatin1String("unload"))
-        fixture.Split()->Unload();
-    else
-        fixture.Fds()->GetParentNode()->DeleteItem(fixture.Fds());
-
-    // The old row is no longer current and its parameters are gone.
-    QVERIFY(!pPane);
-    QCOMPARE(fixture.PaneShows(other.Fd(0)), paneAfter);
-    QVERIFY(!fixture.Split()->GetCtrl()->GetCurrentItem() || !paneAfter.isEmpty());
-    QCOMPARE(fixture.Table()->rowCount(), rows);
-    QCOMPARE(fixture.Split()->IsLoaded(), rows > 0);
-    if (step != QLatin1String("delete"))
-    {
-        // The first list's definitions change under another editor: nothing here hears of it.
-        SetSuppressed(fixture.Fd(1), true);
-        SetSuppressed(fixture.Fd(1), false);
+        // The old row is no longer current and its parameters are gone.
+        QVERIFY(!pPane);
         QCOMPARE(fixture.PaneShows(other.Fd(0)), paneAfter);
+        QVERIFY(!fixture.Split()->GetCtrl()->GetCurrentItem() || !paneAfter.isEmpty());
+        QCOMPARE(fixture.Table()->rowCount(), rows);
+        QCOMPARE(fixture.Split()->IsLoaded(), rows > 0);
+        if (step != QLatin1String("delete"))
+        {
+            // The first list's definitions change under another editor: nothing here hears of it.
+            SetSuppressed(fixture.Fd(1), true);
+            SetSuppressed(fixture.Fd(1), false);
+            QCOMPARE(fixture.PaneShows(other.Fd(0)), paneAfter);
+        }
+        if (rows == 0)
+            return;
+        // The rows of the other list show their own parameters.
+        fixture.ClickCell(1, 0);
+        QCOMPARE(fixture.PaneShows(other.Fd(1)), QStringLiteral("Detection"));
+        fixture.ClickCell(0, 2);
+        QCOMPARE(fixture.PaneShows(other.Fd(0)), QStringLiteral("IF"));
     }
-    if (rows == 0)
-        return;
-    // The rows of the other list show their own parameters.
-    fixture.ClickCell(1, 0);
-    QCOMPARE(fixture.PaneShows(other.Fd(1)), QStringLiteral("Detection"));
-    fixture.ClickCell(0, 2);
-    QCOMPARE(fixture.PaneShows(other.Fd(0)), QStringLiteral("IF"));
-}
+};
 
 QTEST_MAIN(TstFrequencySplit)
 #include "tst_frequencysplit.moc"

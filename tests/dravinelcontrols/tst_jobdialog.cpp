@@ -2,6 +2,7 @@
 // out, the FFM start on the selected frequency (and the message without one), and the
 // dialog run by the job manager: Ok keeps the edits, Cancel and closing roll them back.
 
+#include "common/datarow.h"
 #include "tst_jobfixture.h"
 
 #include "common/modalanswerer.h"
@@ -65,12 +66,11 @@ private slots:
         QTest::addColumn<QString>("sRow");
         QTest::addColumn<QSize>("firstIcon");
         const QString sAll = "FfmButton SearchButton ScanButton OkButton CancelButton";
-        QTest::newRow("all, DF") << false << 2 << 7 << sAll << QSize(18, 18);
-        QTest::newRow("all, VUHF") << false << 1 << 7 << sAll << QSize(15, 16);
-        QTest::newRow("search, scan")
-            << false << 1 << 6 << "SearchButton ScanButton OkButton CancelButton" << QSize(16, 16);
-        QTest::newRow("hidden") << true << 2 << 7 << "OkButton CancelButton" << QSize();
-        QTest::newRow("no flags") << false << 1 << 0 << "OkButton CancelButton" << QSize();
+        Row("all, DF", false, 2, 7, sAll, QSize(18, 18));
+        Row("all, VUHF", false, 1, 7, sAll, QSize(15, 16));
+        Row("search, scan", false, 1, 6, "SearchButton ScanButton OkButton CancelButton", QSize(16, 16));
+        Row("hidden", true, 2, 7, "OkButton CancelButton", QSize());
+        Row("no flags", false, 1, 0, "OkButton CancelButton", QSize());
     }
     void startButtons()
     {
@@ -105,15 +105,15 @@ private slots:
         QTest::addColumn<int>("nRow"); // clicked first; -1 the tree's top item, -2 nothing
         QTest::addColumn<QString>("sButton");
         QTest::addColumn<int>("nResult"); // -1: still open, with the message
-        QTest::newRow("search") << -2 << "SearchButton" << 3;
-        QTest::newRow("scan") << -2 << "ScanButton" << 4;
-        QTest::newRow("ok") << -2 << "OkButton" << 5;
-        QTest::newRow("cancel") << -2 << "CancelButton" << 6;
-        QTest::newRow("window closed") << -2 << "close" << 0;
-        QTest::newRow("escape") << -2 << "Escape" << 0;
-        QTest::newRow("ffm, single frequency") << 1 << "FfmButton" << 1;
-        QTest::newRow("ffm, range") << 2 << "FfmButton" << -1;
-        QTest::newRow("ffm, list not current") << -1 << "FfmButton" << -1;
+        Row("search", -2, "SearchButton", 3);
+        Row("scan", -2, "ScanButton", 4);
+        Row("ok", -2, "OkButton", 5);
+        Row("cancel", -2, "CancelButton", 6);
+        Row("window closed", -2, "close", 0);
+        Row("escape", -2, "Escape", 0);
+        Row("ffm, single frequency", 1, "FfmButton", 1);
+        Row("ffm, range", 2, "FfmButton", -1);
+        Row("ffm, list not current", -1, "FfmButton", -1);
     }
     void results()
     {
@@ -149,15 +149,14 @@ private slots:
         QTest::addColumn<QString>("sList");
         QTest::addColumn<bool>("bModified");
         QTest::addColumn<bool>("bDialogKept");
-        QTest::newRow("ok keeps") << QStringList{"m5-5 OkButton"} << "m100-100 m5-5" << true << true;
-        QTest::newRow("cancel rolls back")
-            << QStringList{"m5-5 CancelButton"} << "m100-100" << false << false;
-        QTest::newRow("close rolls back") << QStringList{"m5-5 close"} << "m100-100" << false << false;
-        QTest::newRow("cancel, no edit") << QStringList{"- CancelButton"} << "m100-100" << false << true;
-        QTest::newRow("ok, then cancel")
-            << QStringList{"m5-5 OkButton", "m7-7 CancelButton"} << "m100-100 m5-5" << true << false;
-        QTest::newRow("cancel, then ok")
-            << QStringList{"m5-5 CancelButton", "m7-7 OkButton"} << "m100-100 m7-7" << true << true;
+        Row("ok keeps", QStringList{"m5-5 OkButton"}, "m100-100 m5-5", true, true);
+        Row("cancel rolls back", QStringList{"m5-5 CancelButton"}, "m100-100", false, false);
+        Row("close rolls back", QStringList{"m5-5 close"}, "m100-100", false, false);
+        Row("cancel, no edit", QStringList{"- CancelButton"}, "m100-100", false, true);
+        Row("ok, then cancel", QStringList{"m5-5 OkButton", "m7-7 CancelButton"}, "m100-100 m5-5", true,
+            false);
+        Row("cancel, then ok", QStringList{"m5-5 CancelButton", "m7-7 OkButton"}, "m100-100 m7-7", true,
+            true);
     }
     void show()
     {

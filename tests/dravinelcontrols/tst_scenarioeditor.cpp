@@ -2,9 +2,11 @@
 // an individual emission), the lower table following the group's lists, and the parameter
 // scenario editor on the sample tree surviving reloads and deletions while its tabs are shown.
 
+#include "common/datarow.h"
 #include "tst_frequencyfixture.h"
 
 #include "common/modalanswerer.h"
+#include "common/parametereditortools.h"
 #include "paltrey/resortpopupmenu.h"
 
 #include "dravinelcontrols/freqscenarioviewsplit.h"
@@ -26,6 +28,7 @@
 #include <QtTest>
 
 using namespace FrequencyTest;
+using ParameterEditorTools::ChooseFromMenu;
 
 Q_DECLARE_METATYPE(const values::ValueDescriptor*)
 
@@ -89,170 +92,7 @@ QStringList Rows(GenericView* pForm)
     return list;
 }
 
-values::IDynamicRules* RulesOf(values::Node* pNode)
-{
-    return DeviceDefinitionCenter::Instance().GetDeviceDefinition(-1)->GetRulesMap().Find(
-        pNode->GetValueDescriptor());
-}
-
-// Right click on tab nTab, then a click on the menu entry; false when it is missing or disabled.
-bool ChooseFromMenu(ParameterView* pView, const QString& sEntry, int nTab)
-{
-    const QPoint pos = pView->tabBar()->tabRect(nTab).center();
-    QTest::mousePress(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
-    QTest::mouseRelease(pView->tabBar(), Qt::RightButton, Qt::NoModifier, pos);
-    ResortPopupMenu* pMenu = pView->GetCtrl()->GetMenu();
-    QAction* pAction = nullptr;
-    for (QAction* pEach : pMenu->actions())
-        if (pEach->text() == sEntry)
-            pAction = pEach;
-    const bool bOk = pMenu->isVisible() && pAction && pAction->isEnabled();
-    if (bOk)
-        QTest::mouseClick(pMenu, Qt::LeftButton, Qt::NoModifier, pMenu->actionGeometry(pAction).center());
-    pMenu->hide();
-    return bOk;
-}
-
 } // namespace
-
-class TestScenarioEditor : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void rows_data();
-    void rows();
-    void emitters();
-    void lowerPane();
-    void editor_data();
-    void editor();
-    void paste_data();
-    void paste();
-};
-
-void TestScenarioEditor::rows_data()
-{
-    QTest::addColumn<const values::ValueDescriptor*>("pGroup");
-    QTest::addColumn<Descriptors>("listValues");
-    QTest::addColumn<QStringList>("listRows");
-    QTest::addColumn<QList<int>>("listPrecision");
-    QTest::newRow("general, shuffled, one type of no table")
-        << &g_vdNodeSimGeneral
-        << Descriptors{&g_vdGenMaxPower, &g_vdFreqCount, &g_vdGenGain, &g_vdGenModulation, &g_vdGenHeight}
-        << QStringList{"GenModulation", "GenGain [dBi]", "GenHeight [m]", "GenMaxPower [W]", "FreqCount"}
-        << QList<int>{3, 0, 3};
-    QTest::newRow("movement: one location row")
-        << &g_vdNodeSimMovement
-        << Descriptors{&g_vdMovSpeed, &g_vdMovLatitude, &g_vdMovType, &g_vdMovLongitude}
-        << QStringList{"MovType", "Location", "MovSpeed [m/s]"} << QList<int>{3};
-    QTest::newRow("movement: a latitude alone has no row")
-        << &g_vdNodeSimMovement << Descriptors{&g_vdMovLatitude, &g_vdMovSpeed}
-        << QStringList{"MovSpeed [m/s]"} << QList<int>{3};
-    QTest::newRow("movement: a longitude alone has no row")
-        << &g_vdNodeSimMovement << Descriptors{&g_vdMovCount, &g_vdMovLongitude} << QStringList{"MovCount"}
-        << QList<int>{};
-    QTest::newRow("a group of no table: value order")
-        << &g_vdNodeDemod << Descriptors{&g_vdGenHeight, &g_vdGenMaxPower}
-        << QStringList{"GenHeight [m]", "GenMaxPower [W]"} << QList<int>{0, 3};
-}
-
-void TestScenarioEditor::rows()
-{
-    QFETCH(const values::ValueDescriptor*, pGroup);
-    QFETCH(Descriptors, listValues);
-    QFETCH(QStringList, listRows);
-    QFETCH(QList<int>, listPrecision);
-    Group group(*pGroup);
-    group.Values(listValues);
-    FreqScenarioViewSplit split(nullptr);
-    split.GetGenericScenarioView()->Init(group.Get());
-    QCOMPARE(Rows(split.GetGenericScenarioView()), listRows);
-    QList<int> listShown;
-    const QList<VCNumericFloatSpin*> listSpins =
-        split.GetGenericScenarioView()->findChildren<VCNumericFloatSpin*>();
-    for (int i = 0; i < listRows.size(); ++i)
-        for (VCNumericFloatSpin* pSpin : listSpins)
-            if (pSpin->objectName() + QStringLiteral(" [") ==
-                listRows.at(i).left(pSpin->objectName().size() + 2))
-                listShown << pSpin->additionalPrecision();
-    QCOMPARE(listShown, listPrecision);
-
-    // A value added later finds its place; a value removed takes its row along.
-    if (pGroup == &g_vdNodeSimGeneral)
-    {
-        g_vdGenDecoder.CreateAt(group.Get(), nullptr);
-        delete group.Get()->GetChildValue(&g_vdGenHeight);
-        QCOMPARE(
-            Rows(split.GetGenericScenarioView()),
-            QStringList({"GenModulation", "GenDecoder", "GenGain [dBi]", "GenMaxPower [W]", "FreqCount"}));
-    }
-}
-
-void TestScenarioEditor::emitters()
-{
-    Group emission(g_vdNodeIndEm);
-    Group set(g_vdNodePar, emission.Get());
-    Group frequency(g_vdNodeSimFrequency, set.Get());
-    frequency.Values({&g_vdFreqSendTime, &g_vdFreqType, &g_vdFreqWaitTime});
-    Group first(g_vdNodeIndEmi, emission.Get());
-    Group second(g_vdNodeIndEmi, emission.Get());
-    FreqScenarioViewSplit split(nullptr);
-    split.GetGenericScenarioView()->Init(frequency.Get());
-    const QString sEmitters = QStringLiteral("[%1,%2]").arg(first.Get()->GetName(), second.Get()->GetName());
-    QCOMPARE(Rows(split.GetGenericScenarioView()),
-             QStringList({"FreqType", "FreqWaitTime [s]", "FreqSendTime [s]", "[Up]", sEmitters}));
-    // The list goes with the send time.
-    delete frequency.Get()->GetChildValue(&g_vdFreqSendTime);
-    QCOMPARE(Rows(split.GetGenericScenarioView()), QStringList({"FreqType", "FreqWaitTime [s]"}));
-    QVERIFY(split.findChildren<QListWidget*>().isEmpty());
-    QVERIFY(split.findChildren<QPushButton*>().isEmpty());
-}
-
-void TestScenarioEditor::lowerPane()
-{
-    Group group(g_vdNodeSimFrequency);
-    group.Values({&g_vdFreqType});
-    FreqScenarioViewSplit split(nullptr);
-    split.resize(400, 300);
-    GenericScenarioView* pForm = split.GetGenericScenarioView();
-    ModifyRecorder recorder;
-    pForm->SetObserver(&recorder);
-    pForm->Init(group.Get());
-    QVERIFY(!split.GetFrequencyView());
-
-    // The group gains an emission list: a table below, with its entries, reporting edits.
-    values::Node* pEntry = RulesOf(group.Get())->CreateChild(group.Get(), &g_vdNodeSimFreqList, nullptr);
-    QVERIFY(pEntry);
-    QPointer<FrequencyView> pTable = split.GetFrequencyView();
-    QVERIFY(qobject_cast<FrequencyScenarioView*>(pTable));
-    QCOMPARE(pTable->rowCount(), 1);
-    QCOMPARE(split.sizes().value(0), split.sizes().value(1));
-    recorder.m_nCalls = 0;
-    Value(pEntry, g_vdFreqListCount)->SetNumber(9);
-    QVERIFY(recorder.m_nCalls > 0);
-
-    // The list deleted from elsewhere while an entry's editor is open: the table goes.
-    ClickCell(pTable, 0, 0);
-    delete group.Get()->GetChildNode(&g_vdNodeSimFreqListSuper);
-    QCoreApplication::processEvents();
-    QVERIFY(!pTable);
-    QVERIFY(!split.GetFrequencyView());
-
-    // A movement list put in instead brings a movement table; a reload keeps the one table.
-    values::Node* pMovement = new values::Node(QStringLiteral("SimMovListSuper"), &g_vdNodeSimMovListSuper);
-    group.Get()->AddItem(pMovement);
-    QVERIFY(qobject_cast<MovementScenarioView*>(split.GetFrequencyView()));
-    pForm->Init(group.Get());
-    QCOMPARE(split.findChildren<FrequencyView*>().size(), 1);
-    // Another group without lists: no table.
-    Group other(g_vdNodeSimGeneral);
-    pForm->Init(other.Get());
-    QVERIFY(!split.GetFrequencyView());
-    pForm->Init(group.Get());
-    QVERIFY(split.GetFrequencyView());
-    pForm->Unload();
-    QVERIFY(!split.GetFrequencyView());
-}
 
 // What the operator or another view does while the scenario editor shows a tab.
 enum Step
@@ -266,148 +106,277 @@ enum Step
     DeleteBreakpoint,
 };
 
-void TestScenarioEditor::editor_data()
+class TestScenarioEditor : public QObject
 {
-    QTest::addColumn<int>("nStep");
-    QTest::addColumn<int>("nTabsAfter");
-    QTest::newRow("location typed in the form") << int(TypeLocation) << 1;
-    QTest::newRow("another node loaded") << int(LoadOther) << 1;
-    QTest::newRow("unloaded") << int(UnloadEditor) << 0;
-    QTest::newRow("the shown node deleted") << int(DeleteShown) << 0;
-    QTest::newRow("the movement group deleted") << int(DeleteGroup) << 0;
-    QTest::newRow("the breakpoint list deleted") << int(DeleteList) << 1;
-    QTest::newRow("a breakpoint deleted in the table") << int(DeleteBreakpoint) << 1;
-}
+    Q_OBJECT
 
-void TestScenarioEditor::editor()
-{
-    QFETCH(int, nStep);
-    QFETCH(int, nTabsAfter);
-    Group root(g_vdNodeFds); // only a place in the tree for the sample
-    values::Node* pDev = SampleData::Fill(root.Get()).at(0);
-    values::Node* pMovement = pDev->GetChildNode(&g_vdNodeMovs)->GetChildNode(&g_vdNodeIndMov);
-    values::Node* pEmission = pDev->GetChildNode(&g_vdNodeEms)->GetChildNode(&g_vdNodeIndEm);
-    QVERIFY(pMovement && pEmission);
-
-    QWidget host;
-    host.resize(700, 600);
-    auto* pEditor = new ParameterScenarioView(&host, QStringLiteral("ParameterScenarioView"));
-    pEditor->resize(700, 600);
-    ModifyRecorder recorder;
-    pEditor->SetObserver(&recorder);
-    pEditor->Init(pMovement);
-    host.show();
-    QCOMPARE(pEditor->count(), 1);
-    auto* pSplit = pEditor->widget(0)->findChild<FreqScenarioViewSplit*>();
-    QVERIFY(pSplit);
-    QPointer<FrequencyView> pTable = pSplit->GetFrequencyView();
-    QVERIFY(qobject_cast<MovementScenarioView*>(pTable));
-    QVERIFY(pTable->rowCount() >= 4);
-    ClickCell(pTable, 1, 0); // a breakpoint's location editor open
-
-    values::Node* pGroup = pMovement->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeSimMovement);
-    switch (Step(nStep))
+private slots:
+    void rows_data()
     {
-    case TypeLocation:
+        QTest::addColumn<const values::ValueDescriptor*>("pGroup");
+        QTest::addColumn<Descriptors>("listValues");
+        QTest::addColumn<QStringList>("listRows");
+        QTest::addColumn<QList<int>>("listPrecision");
+        Row("general, shuffled, one type of no table", &g_vdNodeSimGeneral,
+            Descriptors{&g_vdGenMaxPower, &g_vdFreqCount, &g_vdGenGain, &g_vdGenModulation, &g_vdGenHeight},
+            QStringList{"GenModulation", "GenGain [dBi]", "GenHeight [m]", "GenMaxPower [W]", "FreqCount"},
+            QList<int>{3, 0, 3});
+        Row("movement: one location row", &g_vdNodeSimMovement,
+            Descriptors{&g_vdMovSpeed, &g_vdMovLatitude, &g_vdMovType, &g_vdMovLongitude},
+            QStringList{"MovType", "Location", "MovSpeed [m/s]"}, QList<int>{3});
+        Row("movement: a latitude alone has no row", &g_vdNodeSimMovement,
+            Descriptors{&g_vdMovLatitude, &g_vdMovSpeed}, QStringList{"MovSpeed [m/s]"}, QList<int>{3});
+        Row("movement: a longitude alone has no row", &g_vdNodeSimMovement,
+            Descriptors{&g_vdMovCount, &g_vdMovLongitude}, QStringList{"MovCount"}, QList<int>{});
+        Row("a group of no table: value order", &g_vdNodeDemod, Descriptors{&g_vdGenHeight, &g_vdGenMaxPower},
+            QStringList{"GenHeight [m]", "GenMaxPower [W]"}, QList<int>{0, 3});
+    }
+
+    void rows()
     {
-        g_vdMovLatitude.CreateAt(pGroup, nullptr);
-        g_vdMovLongitude.CreateAt(pGroup, nullptr);
-        auto* pEdit = pSplit->GetGenericScenarioView()->findChild<VCCoordEdit*>();
-        QVERIFY(pEdit);
-        recorder.m_nCalls = 0;
-        for (auto entry : {std::make_pair(pEdit->GetLatitudeEdit(), QStringLiteral("48°30.5'N")),
-                           std::make_pair(pEdit->GetLongitudeEdit(), QStringLiteral("11,75 E"))})
+        QFETCH(const values::ValueDescriptor*, pGroup);
+        QFETCH(Descriptors, listValues);
+        QFETCH(QStringList, listRows);
+        QFETCH(QList<int>, listPrecision);
+        Group group(*pGroup);
+        group.Values(listValues);
+        FreqScenarioViewSplit split(nullptr);
+        split.GetGenericScenarioView()->Init(group.Get());
+        QCOMPARE(Rows(split.GetGenericScenarioView()), listRows);
+        QList<int> listShown;
+        const QList<VCNumericFloatSpin*> listSpins =
+            split.GetGenericScenarioView()->findChildren<VCNumericFloatSpin*>();
+        for (int i = 0; i < listRows.size(); ++i)
+            for (VCNumericFloatSpin* pSpin : listSpins)
+                if (pSpin->objectName() + QStringLiteral(" [") ==
+                    listRows.at(i).left(pSpin->objectName().size() + 2))
+                    listShown << pSpin->additionalPrecision();
+        QCOMPARE(listShown, listPrecision);
+
+        // A value added later finds its place; a value removed takes its row along.
+        if (pGroup == &g_vdNodeSimGeneral)
         {
-            entry.first->selectAll();
-            QTest::keyClicks(entry.first, entry.second);
-            QTest::keyClick(entry.first, Qt::Key_Return);
+            g_vdGenDecoder.CreateAt(group.Get(), nullptr);
+            delete group.Get()->GetChildValue(&g_vdGenHeight);
+            QCOMPARE(Rows(split.GetGenericScenarioView()),
+                     QStringList(
+                         {"GenModulation", "GenDecoder", "GenGain [dBi]", "GenMaxPower [W]", "FreqCount"}));
         }
-        QCOMPARE(pGroup->GetChildValue(&g_vdMovLatitude)->GetNumber(), 48.0 + 30.5 / 60.0);
-        QCOMPARE(pGroup->GetChildValue(&g_vdMovLongitude)->GetNumber(), 11.75);
-        // The form shows the position as the table's cells do.
-        QCOMPARE(pEdit->GetLatitudeEdit()->text() + ' ' + pEdit->GetLongitudeEdit()->text(),
-                 Coord(11.75, 48.0 + 30.5 / 60.0).GetText(Coord::FORMAT_DMS));
-        QVERIFY(recorder.m_nCalls > 0);
-        break;
     }
-    case LoadOther:
-        pEditor->Load(pEmission);
-        break;
-    case UnloadEditor:
-        pEditor->Unload();
-        break;
-    case DeleteShown:
-        pMovement->GetParentNode()->DeleteItem(pMovement);
-        break;
-    case DeleteGroup:
-        pGroup->GetParentNode()->DeleteItem(pGroup);
-        break;
-    case DeleteList:
-        delete pGroup->GetChildNode(&g_vdNodeSimMovListSuper);
-        break;
-    case DeleteBreakpoint:
-        recorder.m_nCalls = 0;
-        QVERIFY(UseContextMenu(pTable, 1, QStringLiteral("&Delete Breakpoint")).bShown);
-        QVERIFY(recorder.m_nCalls > 0); // the table made with the tab reports to the editor's host
-        break;
-    }
-    QCoreApplication::processEvents();
-    QCOMPARE(pEditor->count(), nTabsAfter);
-    if (nStep == LoadOther)
+
+    void emitters()
     {
-        // The emission's frequency group with its emission table.
-        pSplit = pEditor->widget(0)->findChild<FreqScenarioViewSplit*>();
-        QVERIFY(qobject_cast<FrequencyScenarioView*>(pSplit->GetFrequencyView()));
-        QVERIFY(!pTable);
+        Group emission(g_vdNodeIndEm);
+        Group set(g_vdNodePar, emission.Get());
+        Group frequency(g_vdNodeSimFrequency, set.Get());
+        frequency.Values({&g_vdFreqSendTime, &g_vdFreqType, &g_vdFreqWaitTime});
+        Group first(g_vdNodeIndEmi, emission.Get());
+        Group second(g_vdNodeIndEmi, emission.Get());
+        FreqScenarioViewSplit split(nullptr);
+        split.GetGenericScenarioView()->Init(frequency.Get());
+        const QString sEmitters =
+            QStringLiteral("[%1,%2]").arg(first.Get()->GetName(), second.Get()->GetName());
+        QCOMPARE(Rows(split.GetGenericScenarioView()),
+                 QStringList({"FreqType", "FreqWaitTime [s]", "FreqSendTime [s]", "[Up]", sEmitters}));
+        // The list goes with the send time.
+        delete frequency.Get()->GetChildValue(&g_vdFreqSendTime);
+        QCOMPARE(Rows(split.GetGenericScenarioView()), QStringList({"FreqType", "FreqWaitTime [s]"}));
+        QVERIFY(split.findChildren<QListWidget*>().isEmpty());
+        QVERIFY(split.findChildren<QPushButton*>().isEmpty());
     }
-    if (nStep == DeleteList)
-        QVERIFY(!pTable && !pSplit->GetFrequencyView());
-    if (nStep == TypeLocation)
-        QVERIFY(pTable && pTable->rowCount() >= 4);
-}
 
-void TestScenarioEditor::paste_data()
-{
-    QTest::addColumn<QString>("sAnswer");
-    QTest::addColumn<double>("dPower");
-    QTest::newRow("replace") << "&Replace" << 25.0;
-    QTest::newRow("keep") << "&Keep" << 10.0;
-}
+    void lowerPane()
+    {
+        Group group(g_vdNodeSimFrequency);
+        group.Values({&g_vdFreqType});
+        FreqScenarioViewSplit split(nullptr);
+        split.resize(400, 300);
+        GenericScenarioView* pForm = split.GetGenericScenarioView();
+        ModifyRecorder recorder;
+        pForm->SetObserver(&recorder);
+        pForm->Init(group.Get());
+        QVERIFY(!split.GetFrequencyView());
 
-void TestScenarioEditor::paste()
-{
-    QFETCH(QString, sAnswer);
-    QFETCH(double, dPower);
-    // The sample's two emitters: the first transmits with 25 W, the second with the default.
-    Group root(g_vdNodeFds);
-    values::Node* pDev = SampleData::Fill(root.Get()).at(0);
-    const std::vector<values::Node*> vecEmitters =
-        pDev->GetChildNode(&g_vdNodeEmi)->GetChildNodes(&g_vdNodeIndEmi);
-    QCOMPARE(vecEmitters.size(), size_t(2));
-    QWidget host;
-    auto* pFrom = new ParameterScenarioView(&host, QStringLiteral("From"));
-    auto* pTo = new ParameterScenarioView(&host, QStringLiteral("To"));
-    pTo->move(0, 300);
-    pFrom->Init(vecEmitters[0]);
-    pTo->Init(vecEmitters[1]);
-    host.resize(600, 600);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QVERIFY(ChooseFromMenu(pFrom, "Copy", 0));
-    ModalAnswerer answerer({sAnswer});
-    QVERIFY(ChooseFromMenu(pTo, "Paste", 0));
-    QCOMPARE(answerer.Texts(),
-             QStringList{"The node SimGeneral already exists, should it be replaced with this one ?"});
-    values::Node* pGroup = vecEmitters[1]->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeSimGeneral);
-    QCOMPARE(pGroup->GetChildValue(&g_vdGenMaxPower)->GetNumber(), dPower);
-    // The tab shows the group as it stands now, in a scenario split whose form edits it.
-    QCOMPARE(pTo->count(), 1);
-    auto* pSplit = pTo->widget(0)->findChild<FreqScenarioViewSplit*>();
-    QVERIFY(pSplit);
-    auto* pSpin = pSplit->GetGenericScenarioView()->findChild<VCNumericFloatSpin*>("GenMaxPower");
-    QVERIFY(pSpin);
-    QCOMPARE(pSpin->value(), dPower);
-}
+        // The group gains an emission list: a table below, with its entries, reporting edits.
+        values::Node* pEntry = ParameterEditorTools::Rules(&g_vdNodeSimFrequency)
+                                   ->CreateChild(group.Get(), &g_vdNodeSimFreqList, nullptr);
+        QVERIFY(pEntry);
+        QPointer<FrequencyView> pTable = split.GetFrequencyView();
+        QVERIFY(qobject_cast<FrequencyScenarioView*>(pTable));
+        QCOMPARE(pTable->rowCount(), 1);
+        QCOMPARE(split.sizes().value(0), split.sizes().value(1));
+        recorder.m_listCalls.clear();
+        Value(pEntry, g_vdFreqListCount)->SetNumber(9);
+        QVERIFY(!recorder.m_listCalls.isEmpty());
+
+        // The list deleted from elsewhere while an entry's editor is open: the table goes.
+        ClickCell(pTable, 0, 0);
+        delete group.Get()->GetChildNode(&g_vdNodeSimFreqListSuper);
+        QCoreApplication::processEvents();
+        QVERIFY(!pTable);
+        QVERIFY(!split.GetFrequencyView());
+
+        // A movement list put in instead brings a movement table; a reload keeps the one table.
+        values::Node* pMovement =
+            new values::Node(QStringLiteral("SimMovListSuper"), &g_vdNodeSimMovListSuper);
+        group.Get()->AddItem(pMovement);
+        QVERIFY(qobject_cast<MovementScenarioView*>(split.GetFrequencyView()));
+        pForm->Init(group.Get());
+        QCOMPARE(split.findChildren<FrequencyView*>().size(), 1);
+        // Another group without lists: no table.
+        Group other(g_vdNodeSimGeneral);
+        pForm->Init(other.Get());
+        QVERIFY(!split.GetFrequencyView());
+        pForm->Init(group.Get());
+        QVERIFY(split.GetFrequencyView());
+        pForm->Unload();
+        QVERIFY(!split.GetFrequencyView());
+    }
+
+    void editor_data()
+    {
+        QTest::addColumn<int>("nStep");
+        QTest::addColumn<int>("nTabsAfter");
+        Row("location typed in the form", int(TypeLocation), 1);
+        Row("another node loaded", int(LoadOther), 1);
+        Row("unloaded", int(UnloadEditor), 0);
+        Row("the shown node deleted", int(DeleteShown), 0);
+        Row("the movement group deleted", int(DeleteGroup), 0);
+        Row("the breakpoint list deleted", int(DeleteList), 1);
+        Row("a breakpoint deleted in the table", int(DeleteBreakpoint), 1);
+    }
+
+    void editor()
+    {
+        QFETCH(int, nStep);
+        QFETCH(int, nTabsAfter);
+        Group root(g_vdNodeFds); // only a place in the tree for the sample
+        values::Node* pDev = SampleData::Fill(root.Get()).at(0);
+        values::Node* pMovement = pDev->GetChildNode(&g_vdNodeMovs)->GetChildNode(&g_vdNodeIndMov);
+        values::Node* pEmission = pDev->GetChildNode(&g_vdNodeEms)->GetChildNode(&g_vdNodeIndEm);
+        QVERIFY(pMovement && pEmission);
+
+        QWidget host;
+        host.resize(700, 600);
+        auto* pEditor = new ParameterScenarioView(&host, QStringLiteral("ParameterScenarioView"));
+        pEditor->resize(700, 600);
+        ModifyRecorder recorder;
+        pEditor->SetObserver(&recorder);
+        pEditor->Init(pMovement);
+        host.show();
+        QCOMPARE(pEditor->count(), 1);
+        auto* pSplit = pEditor->widget(0)->findChild<FreqScenarioViewSplit*>();
+        QVERIFY(pSplit);
+        QPointer<FrequencyView> pTable = pSplit->GetFrequencyView();
+        QVERIFY(qobject_cast<MovementScenarioView*>(pTable));
+        QVERIFY(pTable->rowCount() >= 4);
+        ClickCell(pTable, 1, 0); // a breakpoint's location editor open
+
+        values::Node* pGroup = pMovement->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeSimMovement);
+        switch (Step(nStep))
+        {
+        case TypeLocation:
+        {
+            g_vdMovLatitude.CreateAt(pGroup, nullptr);
+            g_vdMovLongitude.CreateAt(pGroup, nullptr);
+            auto* pEdit = pSplit->GetGenericScenarioView()->findChild<VCCoordEdit*>();
+            QVERIFY(pEdit);
+            recorder.m_listCalls.clear();
+            for (auto entry : {std::make_pair(pEdit->GetLatitudeEdit(), QStringLiteral("48°30.5'N")),
+                               std::make_pair(pEdit->GetLongitudeEdit(), QStringLiteral("11,75 E"))})
+            {
+                entry.first->selectAll();
+                QTest::keyClicks(entry.first, entry.second);
+                QTest::keyClick(entry.first, Qt::Key_Return);
+            }
+            QCOMPARE(pGroup->GetChildValue(&g_vdMovLatitude)->GetNumber(), 48.0 + 30.5 / 60.0);
+            QCOMPARE(pGroup->GetChildValue(&g_vdMovLongitude)->GetNumber(), 11.75);
+            // The form shows the position as the table's cells do.
+            QCOMPARE(pEdit->GetLatitudeEdit()->text() + ' ' + pEdit->GetLongitudeEdit()->text(),
+                     Coord(11.75, 48.0 + 30.5 / 60.0).GetText(Coord::FORMAT_DMS));
+            QVERIFY(!recorder.m_listCalls.isEmpty());
+            break;
+        }
+        case LoadOther:
+            pEditor->Load(pEmission);
+            break;
+        case UnloadEditor:
+            pEditor->Unload();
+            break;
+        case DeleteShown:
+            pMovement->GetParentNode()->DeleteItem(pMovement);
+            break;
+        case DeleteGroup:
+            pGroup->GetParentNode()->DeleteItem(pGroup);
+            break;
+        case DeleteList:
+            delete pGroup->GetChildNode(&g_vdNodeSimMovListSuper);
+            break;
+        case DeleteBreakpoint:
+            recorder.m_listCalls.clear();
+            QVERIFY(UseContextMenu(pTable, 1, QStringLiteral("&Delete Breakpoint")).bShown);
+            QVERIFY(
+                !recorder.m_listCalls.isEmpty()); // the table made with the tab reports to the editor's host
+            break;
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(pEditor->count(), nTabsAfter);
+        if (nStep == LoadOther)
+        {
+            // The emission's frequency group with its emission table.
+            pSplit = pEditor->widget(0)->findChild<FreqScenarioViewSplit*>();
+            QVERIFY(qobject_cast<FrequencyScenarioView*>(pSplit->GetFrequencyView()));
+            QVERIFY(!pTable);
+        }
+        if (nStep == DeleteList)
+            QVERIFY(!pTable && !pSplit->GetFrequencyView());
+        if (nStep == TypeLocation)
+            QVERIFY(pTable && pTable->rowCount() >= 4);
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<QString>("sAnswer");
+        QTest::addColumn<double>("dPower");
+        Row("replace", "&Replace", 25.0);
+        Row("keep", "&Keep", 10.0);
+    }
+
+    void paste()
+    {
+        QFETCH(QString, sAnswer);
+        QFETCH(double, dPower);
+        // The sample's two emitters: the first transmits with 25 W, the second with the default.
+        Group root(g_vdNodeFds);
+        values::Node* pDev = SampleData::Fill(root.Get()).at(0);
+        const std::vector<values::Node*> vecEmitters =
+            pDev->GetChildNode(&g_vdNodeEmi)->GetChildNodes(&g_vdNodeIndEmi);
+        QCOMPARE(vecEmitters.size(), size_t(2));
+        QWidget host;
+        auto* pFrom = new ParameterScenarioView(&host, QStringLiteral("From"));
+        auto* pTo = new ParameterScenarioView(&host, QStringLiteral("To"));
+        pTo->move(0, 300);
+        pFrom->Init(vecEmitters[0]);
+        pTo->Init(vecEmitters[1]);
+        host.resize(600, 600);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(ChooseFromMenu(pFrom, "Copy", 0));
+        ModalAnswerer answerer({sAnswer});
+        QVERIFY(ChooseFromMenu(pTo, "Paste", 0));
+        QCOMPARE(answerer.Texts(),
+                 QStringList{"The node SimGeneral already exists, should it be replaced with this one ?"});
+        values::Node* pGroup = vecEmitters[1]->GetChildNode(&g_vdNodePar)->GetChildNode(&g_vdNodeSimGeneral);
+        QCOMPARE(pGroup->GetChildValue(&g_vdGenMaxPower)->GetNumber(), dPower);
+        // The tab shows the group as it stands now, in a scenario split whose form edits it.
+        QCOMPARE(pTo->count(), 1);
+        auto* pSplit = pTo->widget(0)->findChild<FreqScenarioViewSplit*>();
+        QVERIFY(pSplit);
+        auto* pSpin = pSplit->GetGenericScenarioView()->findChild<VCNumericFloatSpin*>("GenMaxPower");
+        QVERIFY(pSpin);
+        QCOMPARE(pSpin->value(), dPower);
+    }
+};
 
 QTEST_MAIN(TestScenarioEditor)
 #include "tst_scenarioeditor.moc"

@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "dravinelcontrols/table.h"
 #include "dravinelcontrols/tableitem.h"
 #include "oskevo/node.h"
@@ -9,7 +10,6 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace
@@ -35,17 +35,8 @@ const values::ValueDescriptor& Descriptor(int nKind)
         1);
     static const values::ValueDescriptor s_vdFrequency =
         values::ValueDescriptor::Double("TstTableFreq", "/TstTableFreq", 0.0, "Hz");
-    switch (nKind)
-    {
-    case KIND_INT:
-        return s_vdInt;
-    case KIND_TEXT:
-        return s_vdText;
-    case KIND_SELECTION:
-        return s_vdSelection;
-    default:
-        return s_vdFrequency;
-    }
+    const values::ValueDescriptor* apAll[] = {&s_vdInt, &s_vdText, &s_vdSelection, &s_vdFrequency};
+    return *apAll[nKind];
 }
 
 // A table whose column 0 holds cells of one kind with given texts and whose column 1 names
@@ -105,12 +96,10 @@ public:
     values::Node* m_pNode;
 };
 
-QStringList Reversed(const QStringList& list)
+QStringList Reversed(QStringList list)
 {
-    QStringList listReversed;
-    for (auto it = list.crbegin(); it != list.crend(); ++it)
-        listReversed << *it;
-    return listReversed;
+    std::reverse(list.begin(), list.end());
+    return list;
 }
 } // namespace
 
@@ -126,22 +115,18 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("numeric, no number counts 0")
-            << int(KIND_INT) << QStringList{"10", "9", "x"} << QStringList{"x", "9", "10"};
-        QTest::newRow("text") << int(KIND_TEXT) << QStringList{"10", "9", "x"} << QStringList{"10", "9", "x"};
-        QTest::newRow("words") << int(KIND_TEXT) << QStringList{"delta", "bravo", "alpha", "charlie"}
-                               << QStringList{"alpha", "bravo", "charlie", "delta"};
-        QTest::newRow("selection by text")
-            << int(KIND_SELECTION) << QStringList{"USB", "AM", "FM"} << QStringList{"AM", "FM", "USB"};
-        QTest::newRow("negative and fractions")
-            << int(KIND_INT) << QStringList{"-1.5", "2", "-10", "0.25", "1e3"}
-            << QStringList{"-10", "-1.5", "0.25", "2", "1e3"};
-        QTest::newRow("already sorted")
-            << int(KIND_INT) << QStringList{"1", "2", "3", "4"} << QStringList{"1", "2", "3", "4"};
-        QTest::newRow("one row") << int(KIND_INT) << QStringList{"7"} << QStringList{"7"};
-        QTest::newRow("many") << int(KIND_INT)
-                              << QStringList{"3", "1", "4", "15", "9", "2", "6", "5", "35", "8"}
-                              << QStringList{"1", "2", "3", "4", "5", "6", "8", "9", "15", "35"};
+        Row("numeric, no number counts 0", int(KIND_INT), QStringList{"10", "9", "x"},
+            QStringList{"x", "9", "10"});
+        Row("text", int(KIND_TEXT), QStringList{"10", "9", "x"}, QStringList{"10", "9", "x"});
+        Row("words", int(KIND_TEXT), QStringList{"delta", "bravo", "alpha", "charlie"},
+            QStringList{"alpha", "bravo", "charlie", "delta"});
+        Row("selection by text", int(KIND_SELECTION), QStringList{"USB", "AM", "FM"},
+            QStringList{"AM", "FM", "USB"});
+        Row("negative and fractions", int(KIND_INT), QStringList{"-1.5", "2", "-10", "0.25", "1e3"},
+            QStringList{"-10", "-1.5", "0.25", "2", "1e3"});
+        Row("already sorted", int(KIND_INT), QStringList{"1", "2", "3", "4"},
+            QStringList{"1", "2", "3", "4"});
+        Row("one row", int(KIND_INT), QStringList{"7"}, QStringList{"7"});
     }
     void sort()
     {
@@ -173,16 +158,8 @@ private slots:
     void sortManyRowsBothWays()
     {
         QStringList listTexts;
-        QSet<int> setUsed;
-        while (listTexts.size() < 300)
-        {
-            const int n = int(QRandomGenerator::global()->bounded(100000));
-            if (!setUsed.contains(n))
-            {
-                setUsed.insert(n);
-                listTexts << QString::number(n);
-            }
-        }
+        for (int n = 0; n < 300; ++n) // distinct, in no order: 7919 and 100003 are primes
+            listTexts << QString::number((n * 7919) % 100003);
         Grid grid(KIND_INT, listTexts);
         grid.m_table.sortColumn(0, true, true);
         const QStringList listAscending = grid.Shown();
@@ -216,8 +193,8 @@ private slots:
     {
         QTest::addColumn<bool>("ascending");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("ascending") << true << QStringList{"1", "5", "8", ""};
-        QTest::newRow("descending") << false << QStringList{"8", "5", "1", ""};
+        Row("ascending", true, QStringList{"1", "5", "8", ""});
+        Row("descending", false, QStringList{"8", "5", "1", ""});
     }
     void rowsWithoutCellFollow()
     {
@@ -233,9 +210,9 @@ private slots:
     void sortEmptyColumnChangesNothing_data()
     {
         QTest::addColumn<int>("column");
-        QTest::newRow("column without cells") << 2;
-        QTest::newRow("column out of range") << 9;
-        QTest::newRow("negative column") << -1;
+        Row("column without cells", 2);
+        Row("column out of range", 9);
+        Row("negative column", -1);
     }
     void sortEmptyColumnChangesNothing()
     {
@@ -279,9 +256,9 @@ private slots:
     {
         QTest::addColumn<QList<QPoint>>("cells"); // (row, column)
         QTest::addColumn<QList<int>>("rows");
-        QTest::newRow("nothing") << QList<QPoint>{} << QList<int>{};
-        QTest::newRow("three cells of one row") << QList<QPoint>{{1, 0}, {1, 1}, {1, 2}} << QList<int>{1};
-        QTest::newRow("rows out of order") << QList<QPoint>{{3, 2}, {0, 0}, {2, 1}} << QList<int>{0, 2, 3};
+        Row("nothing", QList<QPoint>{}, QList<int>{});
+        Row("three cells of one row", QList<QPoint>{{1, 0}, {1, 1}, {1, 2}}, QList<int>{1});
+        Row("rows out of order", QList<QPoint>{{3, 2}, {0, 0}, {2, 1}}, QList<int>{0, 2, 3});
     }
     void selectedRows()
     {
@@ -309,11 +286,11 @@ private slots:
         QTest::addColumn<bool>("select");
         QTest::addColumn<QList<int>>("rows");
         QTest::addColumn<int>("cells");
-        QTest::newRow("negative row") << -1 << true << QList<int>{2} << 2;
-        QTest::newRow("past the last row") << 4 << true << QList<int>{2} << 2;
-        QTest::newRow("row with an empty cell") << 1 << true << QList<int>{1, 2} << 3;
-        QTest::newRow("deselect another row") << 0 << false << QList<int>{2} << 2;
-        QTest::newRow("deselect the selected row") << 2 << false << QList<int>{} << 0;
+        Row("negative row", -1, true, QList<int>{2}, 2);
+        Row("past the last row", 4, true, QList<int>{2}, 2);
+        Row("row with an empty cell", 1, true, QList<int>{1, 2}, 3);
+        Row("deselect another row", 0, false, QList<int>{2}, 2);
+        Row("deselect the selected row", 2, false, QList<int>{}, 0);
     }
     void selectRow()
     {
@@ -335,14 +312,14 @@ private slots:
         QTest::addColumn<QList<int>>("args"); // two numbers for swapRows, four for swapCells
         QTest::addColumn<QStringList>("shown");
         const QStringList listSame{"a", "b", "c"};
-        QTest::newRow("rows") << QList<int>{0, 2} << QStringList{"c", "b", "a"};
-        QTest::newRow("row -1") << QList<int>{-1, 1} << listSame;
-        QTest::newRow("row = count") << QList<int>{0, 3} << listSame;
-        QTest::newRow("same row") << QList<int>{1, 1} << listSame;
-        QTest::newRow("cells") << QList<int>{0, 0, 1, 1} << QStringList{"b", "a", "c"};
-        QTest::newRow("cells, column = count") << QList<int>{0, 2, 1, 0} << listSame;
-        QTest::newRow("cells, column -1") << QList<int>{0, 0, 1, -1} << listSame;
-        QTest::newRow("cells, row out of range") << QList<int>{0, 0, 3, 0} << listSame;
+        Row("rows", QList<int>{0, 2}, QStringList{"c", "b", "a"});
+        Row("row -1", QList<int>{-1, 1}, listSame);
+        Row("row = count", QList<int>{0, 3}, listSame);
+        Row("same row", QList<int>{1, 1}, listSame);
+        Row("cells", QList<int>{0, 0, 1, 1}, QStringList{"b", "a", "c"});
+        Row("cells, column = count", QList<int>{0, 2, 1, 0}, listSame);
+        Row("cells, column -1", QList<int>{0, 0, 1, -1}, listSame);
+        Row("cells, row out of range", QList<int>{0, 0, 3, 0}, listSame);
     }
     void swaps()
     {
@@ -364,12 +341,12 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("available");
         QTest::addColumn<QList<int>>("widths");
-        QTest::newRow("3 into 301") << 3 << 301 << QList<int>{100, 100, 101};
-        QTest::newRow("3 into 300") << 3 << 300 << QList<int>{100, 100, 100};
-        QTest::newRow("1 into 250") << 1 << 250 << QList<int>{250};
-        QTest::newRow("4 into 163") << 4 << 163 << QList<int>{40, 40, 40, 43};
-        QTest::newRow("2 into 101") << 2 << 101 << QList<int>{50, 51};
-        QTest::newRow("no columns") << 0 << 200 << QList<int>{};
+        Row("3 into 301", 3, 301, QList<int>{100, 100, 101});
+        Row("3 into 300", 3, 300, QList<int>{100, 100, 100});
+        Row("1 into 250", 1, 250, QList<int>{250});
+        Row("4 into 163", 4, 163, QList<int>{40, 40, 40, 43});
+        Row("2 into 101", 2, 101, QList<int>{50, 51});
+        Row("no columns", 0, 200, QList<int>{});
     }
     void widths()
     {

@@ -1,5 +1,6 @@
 // The standard device definition: names, value and device types, rules, the sample tree, look-ups.
 
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "dravineldefinition/dravineldefinition.h"
 #include "dravineldefinition/nodefactory.h"
@@ -128,7 +129,7 @@ private slots:
     {
         QTest::addColumn<const ValueDescriptor*>("descriptor");
         for (const ValueDescriptor* pDescriptor : AllDescriptors())
-            QTest::newRow(qPrintable(pDescriptor->Name())) << pDescriptor;
+            Row(qPrintable(pDescriptor->Name()), pDescriptor);
     }
 
     void descriptor()
@@ -247,7 +248,7 @@ private slots:
         QTest::addColumn<double>("start");   // of the first definition, Hz
         QTest::addColumn<int>("outside");    // definitions traced as outside the device range
         auto row = [](const char* n, const char* r, int nRepairs, int nLevel, double dStart, int nOut)
-        { QTest::newRow(n) << L(r) << nRepairs << nLevel << dStart << nOut; };
+        { Row(n, L(r), nRepairs, nLevel, dStart, nOut); };
         const int T = ErrorHandler::LEVEL_TRACE;
         const char* pszName = "Dcs/Fds/Fd00003/FdAttr/FName";
         row("complete job", "", 0, T, 446e6, 0);
@@ -307,8 +308,7 @@ private slots:
         QTest::addColumn<QString>("child");
         QTest::addColumn<QString>("made"); // its signature; empty: refused
         auto row = [](const char* n, int t, const QString& c, const char* r, const char* o, const char* ch,
-                      const QString& m)
-        { QTest::newRow(n) << t << L(c) << L(r) << L(o) << QString(ch) << m; };
+                      const QString& m) { Row(n, t, L(c), L(r), L(o), QString(ch), m); };
         const QString sFd = c_sFds + "Fd";
         const QString sFreq = "Dev Ems IndEm Par SimFrequency";
         row("root", DF, "", "", "Dev", "Dev",
@@ -392,8 +392,8 @@ private slots:
     {
         QTest::addColumn<QString>("group");
         QTest::addColumn<bool>("listExists");
-        QTest::newRow("emission list present") << "SimFrequency" << true;
-        QTest::newRow("breakpoints missing") << "SimMovement" << false;
+        Row("emission list present", "SimFrequency", true);
+        Row("breakpoints missing", "SimMovement", false);
     }
 
     void createChildRoutesListEntries()
@@ -430,7 +430,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected"); // the name it gets; empty: refused
         auto row = [](const char* r, int t, const QString& g, const char* n, const char* name, const char* e)
-        { QTest::newRow(r) << t << L(g) << QString(n) << QString(name) << QString(e); };
+        { Row(r, t, L(g), QString(n), QString(name), QString(e)); };
         row("second device renamed", DF, "Dev ..", "Dev", "Dev", "Dev_1");
         row("definition keeps a free number", DF, c_sFds, "Fd", "Fd00007", "Fd00007");
         row("definition renumbered on a clash", DF, c_sFds + "Fd ..", "Fd", "Fd00000", "Fd00001");
@@ -554,7 +554,7 @@ private slots:
         QTest::addColumn<QString>("expected");   // path below the device; "-" none
         QTest::addColumn<QStringList>("remove"); // parameter sets removed first
         auto row = [](const char* n, const QString& node, const char* g, const QString& e, const char* r = "")
-        { QTest::newRow(n) << node << QString(g) << e << L(r); };
+        { Row(n, node, QString(g), e, L(r)); };
         const QString air = "Dcd/Dcs/Fds/";
         const QString sea = "Dcd/Dcs_1/Fds/";
         row("own demodulation", air + "Fd00001", "Demod", air + "Fd00001/Par/Demod");

@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "fenmarro/frequencystorelist.h"
 #include "quorlin/rgexception.h"
 
@@ -91,7 +92,7 @@ private slots:
         QTest::addColumn<int>("flags");
         QTest::addColumn<QString>("expected"); // entries, ";"-separated; or "!line:" and a part of the error
         auto row = [](const char* pszName, const QStringList& xml, const QString& sExpected, int nFlags = 0)
-        { QTest::newRow(pszName) << xml << nFlags << sExpected; };
+        { Row(pszName, xml, nFlags, sExpected); };
         auto bad = [&row](const QString& sExpected, const QStringList& xml, int nFlags = 0)
         { row(qPrintable(sExpected), xml, sExpected, nFlags); }; // refused ones are named by what is expected
         const QString sGood = E("1181", "83", "AM", F + "<Comment>Tower</Comment>");

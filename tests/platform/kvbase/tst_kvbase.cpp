@@ -1,6 +1,7 @@
 // The base library without widgets: notification, diagnostics, and reading and writing the
 // texts of tables, numbers and positions.
 
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "kvbase/coord.h"
 #include "kvbase/ctokenizer.h"
@@ -123,7 +124,7 @@ private slots:
         QTest::addColumn<QString>("first");  // log of the notification with code 1
         QTest::addColumn<QString>("second"); // log of a following notification with code 2; "-": deleted
         auto row = [](const char* pszName, const char* pszSteps, const char* pszFirst, const char* pszSecond)
-        { QTest::newRow(pszName) << QString(pszSteps) << QString(pszFirst) << QString(pszSecond); };
+        { Row(pszName, QString(pszSteps), QString(pszFirst), QString(pszSecond)); };
         // The one who made the change is not told.
         row("first is originator", "oA", "B:1 C:1", "A:2 B:2 C:2");
         row("last is originator", "oC", "A:1 B:1", "A:2 B:2 C:2");
@@ -260,7 +261,7 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         auto row = [](const char* pszName, const char* pszText, const char* pszSeparator, int nSlots,
                       const QStringList& list)
-        { QTest::newRow(pszName) << QString(pszText) << QString(pszSeparator) << nSlots << list; };
+        { Row(pszName, QString(pszText), QString(pszSeparator), nSlots, list); };
         row("lines: empty line kept", "a\n\nb", "\n", 0, {"a", "", "b"});
         row("lines: final break adds nothing", "a\nb\n", "\n", 0, {"a", "b"});
         row("lines: empty text", "", "\n", 0, {});
@@ -316,7 +317,7 @@ private slots:
         QTest::addColumn<double>("value"); // of every text; NaN: refused
         const double no = std::nan("");
         auto row = [](const char* pszName, const QStringList& texts, double dValue)
-        { QTest::newRow(pszName) << texts << dValue; };
+        { Row(pszName, texts, dValue); };
         row("decimal point or comma", {"12.5", "12,5", "  \t 12.5 \n", "+12.5", "1.25E1", "1,25e+1"}, 12.5);
         row("negative", {"-,25", "-0.25", "-2.5e-1"}, -0.25);
         row("underflow is zero", {"0", "1e-400"}, 0.0);
@@ -353,7 +354,7 @@ private slots:
         QTest::addColumn<int>("format");
         QTest::addColumn<QString>("expected");
         auto row = [](const char* pszName, double dLon, double dLat, int nFormat, const char* pszText)
-        { QTest::newRow(pszName) << dLon << dLat << nFormat << T(pszText); };
+        { Row(pszName, dLon, dLat, nFormat, T(pszText)); };
         row("Munich DMS", 11.575278, 48.137, 1, "48*08'13.2\"N 011*34'31.0\"E");
         row("Munich DM", 11.575278, 48.137, 2, "48*08.220'N 011*34.517'E");
         row("Rio west", -43.1729, -22.9068, 1, "22*54'24.5\"S 043*10'22.4\"W");
@@ -402,7 +403,7 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("expected"); // the numbers; or "!" and a part of the error
         auto row = [](const char* pszName, const QStringList& texts, const char* pszExpected)
-        { QTest::newRow(pszName) << texts << QString(pszExpected); };
+        { Row(pszName, texts, QString(pszExpected)); };
         row("decimal, any separator",
             {"48,137 11,575", "48.137, 11.575", "48.137;11.575", " 48.137 / 11.575 "}, "48.137 11.575");
         row("letters before, after, in any order", {"N 48.137 E 11.575", "11.575E 48.137N"}, "48.137 11.575");

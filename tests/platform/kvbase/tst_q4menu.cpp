@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "kvbase/errorhandler.h"
 #include "kvbase/q4menu.h"
 
@@ -55,12 +56,11 @@ private slots:
     {
         QTest::addColumn<QList<int>>("requested");
         QTest::addColumn<QList<int>>("expected"); // -1: refused
-        QTest::newRow("fresh ids") << QList<int>{-1, -1, -1} << QList<int>{-2, -3, -4};
-        QTest::newRow("duplicate refused") << QList<int>{500, 500, 501} << QList<int>{500, -1, 501};
+        Row("fresh ids", QList<int>{-1, -1, -1}, QList<int>{-2, -3, -4});
+        Row("duplicate refused", QList<int>{500, 500, 501}, QList<int>{500, -1, 501});
         // A caller's own negative id is never handed out again, and a fresh one is never
         // accepted as a caller's id afterwards.
-        QTest::newRow("fresh skips taken negative ids")
-            << QList<int>{-2, -1, -3, -1} << QList<int>{-2, -3, -1, -4};
+        Row("fresh skips taken negative ids", QList<int>{-2, -1, -3, -1}, QList<int>{-2, -3, -1, -4});
     }
     void ids()
     {

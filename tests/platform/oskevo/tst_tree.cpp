@@ -1,6 +1,6 @@
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "common/valuetreetext.h"
-#include "datarow.h"
 #include "kvbase/kvexception.h"
 #include "oskevo/node.h"
 #include "oskevo/nodemediator.h"

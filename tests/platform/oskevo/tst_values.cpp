@@ -1,6 +1,6 @@
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "common/valuetreetext.h"
-#include "datarow.h"
 #include "oskevo/tree.h"
 #include "oskevo/value.h"
 #include "oskevo/valuedescriptor.h"

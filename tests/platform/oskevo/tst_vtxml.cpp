@@ -2,9 +2,9 @@
 // clipboard use, versions, and the refusal of hostile text and of failing files without
 // touching the target node or the old file.
 
+#include "common/datarow.h"
 #include "common/recordingobserver.h"
 #include "common/valuetreetext.h"
-#include "datarow.h"
 #include "kvbase/kvexception.h"
 #include "oskevo/node.h"
 #include "oskevo/value.h"
@@ -283,18 +283,18 @@ private slots:
     {
         // Texts that attribute normalisation, escaping or encoding could change on the way.
         QTest::addColumn<QString>("sText");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("blanks and line ends") << QStringLiteral("  \ta\nb\rc\r\n ");
-        QTest::newRow("beyond the BMP, combining, right to left, separators")
-            << QString::fromUtf8("\xF0\x9D\x84\x9E e\xCC\x81 \xD7\xA9\xD7\x9C a\xE2\x80\xA8"
-                                 "b\xC2\x85");
-        QTest::newRow("markup and references") << QStringLiteral("\"q\" 'x' <N a=\"x\"/> &amp; & ]]> &#10;");
-        QTest::newRow("control characters and nul") << QStringLiteral("a\x01"
-                                                                      "b\x0b") +
-                                                           QChar(0) + QStringLiteral("c");
-        QTest::newRow("lone surrogates, noncharacters")
-            << QString(QChar(0xd834)) + QStringLiteral("x") + QChar(0xdd1e) + QChar(0xfffe) + QChar(0xffff);
-        QTest::newRow("long") << QString(20000, QLatin1Char('x')) + QStringLiteral("\r");
+        Row("empty", QString());
+        Row("blanks and line ends", QStringLiteral("  \ta\nb\rc\r\n "));
+        Row("beyond the BMP, combining, right to left, separators",
+            QString::fromUtf8("\xF0\x9D\x84\x9E e\xCC\x81 \xD7\xA9\xD7\x9C a\xE2\x80\xA8"
+                              "b\xC2\x85"));
+        Row("markup and references", QStringLiteral("\"q\" 'x' <N a=\"x\"/> &amp; & ]]> &#10;"));
+        Row("control characters and nul", QStringLiteral("a\x01"
+                                                         "b\x0b") +
+                                              QChar(0) + QStringLiteral("c"));
+        Row("lone surrogates, noncharacters",
+            QString(QChar(0xd834)) + QStringLiteral("x") + QChar(0xdd1e) + QChar(0xfffe) + QChar(0xffff));
+        Row("long", QString(20000, QLatin1Char('x')) + QStringLiteral("\r"));
     }
     void textsRoundTrip()
     {
@@ -328,6 +328,9 @@ private slots:
                            "<Entry name=\"A\" number=\"1\" key=\"1\"/>"
                            "<Entry name=\"B\" number=\"2\" key=\"2\"/></Value>");
         const QString e = QStringLiteral("<Value name=\"s\" kind=\"selection\" current=\"0\">%1</Value>");
+        // Refused in the document's body, on its line 4.
+        const auto bad = [](const char* pszTag, const QString& sBody, const char* pszFragment)
+        { Row(pszTag, Doc(sBody), QString(pszFragment), 4); };
         Row("empty text", QString(), "root element is missing", 0);
         Row("doctype missing", "<?xml version=\"1.0\"?>\n<Vt format=\"1\"/>", "<!DOCTYPE Vt> is missing", 2);
         Row("doctype of another kind", "<!DOCTYPE html><html/>", "document type is \"html\"", 1);
@@ -335,50 +338,46 @@ private slots:
         Row("entity bomb", sLaughs, "declarations in the document type are not allowed", 8);
         Row("external doctype", "<!DOCTYPE Vt SYSTEM \"x\"><Vt format=\"1\"/>",
             "external document types are not allowed", 1);
-        Row("undeclared entity", Doc("<Node name=\"&nbsp;\"/>"), "not declared", 4);
-        Row("same attribute twice", Doc("<Node name=\"a\" name=\"b\"/>"), "malformed XML", 4);
+        bad("undeclared entity", "<Node name=\"&nbsp;\"/>", "not declared");
+        bad("same attribute twice", "<Node name=\"a\" name=\"b\"/>", "malformed XML");
         Row("second root", Doc(QString()) + "<Vt format=\"1\"/>", "Extra content", 0);
         Row("format missing", "<!DOCTYPE Vt><Vt/>", "\"format\" is missing", 1);
         Row("format of the future", "<!DOCTYPE Vt><Vt format=\"2\"/>", "unknown format \"2\"", 1);
         Row("unknown element", Doc("<Node name=\"a\">\n<F/></Node>"), "unexpected element <F>", 5);
-        Row("unknown attribute", Doc("<Node name=\"a\" c=\"r\"/>"), "unexpected attribute \"c\"", 4);
-        Row("namespace", Doc("<Node xmlns=\"x\" name=\"a\"/>"), "unexpected attribute \"xmlns\"", 4);
-        Row("text in a node", Doc("<Node name=\"a\">hello</Node>"), "unexpected text \"hello\"", 4);
-        Row("name missing", Doc("<Node type=\"XmlGroup\"/>"), "\"name\" is missing", 4);
-        Row("name given twice", Doc("<Node name=\"a\" nameUtf16=\"0061\"/>"), "both", 4);
-        Row("utf16 of odd length", Doc("<Node nameUtf16=\"006\"/>"), "hexadecimal", 4);
-        Row("unknown node descriptor", Doc("<Node name=\"a\" type=\"No\"/>"), "unknown descriptor \"No\"", 4);
-        Row("node of value type", Doc("<Node name=\"a\" type=\"XmlInt\"/>"), "is a value type, not a node",
-            4);
-        Row("value of a node type", Doc(v.arg("XmlGroup", "int", "1")), "is a node type, not a value", 4);
-        Row("kind differs from descriptor", Doc(v.arg("XmlInt", "double", "1.5")),
-            "of kind double, but its descriptor \"XmlInt\" is of kind int", 4);
-        Row("unknown kind", Doc(v.arg("XmlInt", "integer", "1")), "unknown kind \"integer\"", 4);
-        Row("kind missing", Doc("<Value name=\"v\" value=\"1\"/>"), "\"kind\" is missing", 4);
-        Row("int overflow", Doc(v.arg("XmlInt", "int", "2147483648")), "no integer number", 4);
-        Row("int out of range", Doc(v.arg("XmlIntRange", "int", "11")), "out of the range [0, 10]", 4);
-        Row("double with comma", Doc(v.arg("XmlDouble", "double", "1,5")), "no finite", 4);
-        Row("double range", Doc(v.arg("XmlDoubleRange", "double", "1.5")), "out of the range [-1, 1]", 4);
-        Row("bool of another word", Doc(v.arg("XmlBool", "bool", "yes")), "neither true nor false", 4);
-        Row("state not a number", Doc("<Value name=\"v\" kind=\"int\" value=\"1\" state=\"x\"/>"),
-            "\"state\"", 4);
-        Row("current of int", Doc("<Value name=\"v\" kind=\"int\" value=\"1\" current=\"0\"/>"),
-            "has no current", 4);
+        bad("unknown attribute", "<Node name=\"a\" c=\"r\"/>", "unexpected attribute \"c\"");
+        bad("namespace", "<Node xmlns=\"x\" name=\"a\"/>", "unexpected attribute \"xmlns\"");
+        bad("text in a node", "<Node name=\"a\">hello</Node>", "unexpected text \"hello\"");
+        bad("name missing", "<Node type=\"XmlGroup\"/>", "\"name\" is missing");
+        bad("name given twice", "<Node name=\"a\" nameUtf16=\"0061\"/>", "both");
+        bad("utf16 of odd length", "<Node nameUtf16=\"006\"/>", "hexadecimal");
+        bad("unknown node descriptor", "<Node name=\"a\" type=\"No\"/>", "unknown descriptor \"No\"");
+        bad("node of value type", "<Node name=\"a\" type=\"XmlInt\"/>", "is a value type, not a node");
+        bad("value of a node type", v.arg("XmlGroup", "int", "1"), "is a node type, not a value");
+        bad("kind differs from descriptor", v.arg("XmlInt", "double", "1.5"),
+            "of kind double, but its descriptor \"XmlInt\" is of kind int");
+        bad("unknown kind", v.arg("XmlInt", "integer", "1"), "unknown kind \"integer\"");
+        bad("kind missing", "<Value name=\"v\" value=\"1\"/>", "\"kind\" is missing");
+        bad("int overflow", v.arg("XmlInt", "int", "2147483648"), "no integer number");
+        bad("int out of range", v.arg("XmlIntRange", "int", "11"), "out of the range [0, 10]");
+        bad("double with comma", v.arg("XmlDouble", "double", "1,5"), "no finite");
+        bad("double range", v.arg("XmlDoubleRange", "double", "1.5"), "out of the range [-1, 1]");
+        bad("bool of another word", v.arg("XmlBool", "bool", "yes"), "neither true nor false");
+        bad("state not a number", "<Value name=\"v\" kind=\"int\" value=\"1\" state=\"x\"/>", "\"state\"");
+        bad("current of int", "<Value name=\"v\" kind=\"int\" value=\"1\" current=\"0\"/>", "has no current");
         Row("duplicate names", Doc("<Node name=\"p\">\n<Node name=\"a\"/>\n<Node name=\"a\"/></Node>"),
             "\"a\" is used twice below \"/p\"", 6);
-        Row("node and value of one name",
-            Doc("<Node name=\"p\"><Node name=\"a\"/><Value name=\"a\" kind=\"int\" value=\"1\"/></Node>"),
-            "\"a\" is used twice", 4);
-        Row("duplicate top names", Doc("<Node name=\"a\"/><Node name=\"a\"/>"),
-            "\"a\" is used twice at the top", 4);
-        Row("selection index past the end", Doc(sel.arg("2", "")), "current entry 2 is out of range", 4);
-        Row("selection index without entries", Doc(e.arg("")), "has 0 entries", 4);
-        Row("current missing", Doc("<Value name=\"s\" kind=\"selection\"/>"), "\"current\" is missing", 4);
-        Row("selection text differs", Doc(sel.arg("1", " value=\"A\"")),
-            "reads \"A\", but its current entry is \"B\"", 4);
-        Row("entry key missing", Doc(e.arg("<Entry name=\"A\" number=\"1\"/>")), "\"key\" is missing", 4);
-        Row("entry in an int", Doc("<Value name=\"v\" kind=\"int\" value=\"1\"><Entry/></Value>"),
-            "unexpected element <Entry> inside a value", 4);
+        bad("node and value of one name",
+            "<Node name=\"p\"><Node name=\"a\"/><Value name=\"a\" kind=\"int\" value=\"1\"/></Node>",
+            "\"a\" is used twice");
+        bad("duplicate top names", "<Node name=\"a\"/><Node name=\"a\"/>", "\"a\" is used twice at the top");
+        bad("selection index past the end", sel.arg("2", ""), "current entry 2 is out of range");
+        bad("selection index without entries", e.arg(""), "has 0 entries");
+        bad("current missing", "<Value name=\"s\" kind=\"selection\"/>", "\"current\" is missing");
+        bad("selection text differs", sel.arg("1", " value=\"A\""),
+            "reads \"A\", but its current entry is \"B\"");
+        bad("entry key missing", e.arg("<Entry name=\"A\" number=\"1\"/>"), "\"key\" is missing");
+        bad("entry in an int", "<Value name=\"v\" kind=\"int\" value=\"1\"><Entry/></Value>",
+            "unexpected element <Entry> inside a value");
         // Refused quickly, however large.
         const QString sVt = QStringLiteral("<!DOCTYPE Vt><Vt format=\"1\">");
         Row("100000 levels deep", sVt + QStringLiteral("<Node name=\"n\">").repeated(100000),
@@ -649,14 +648,9 @@ private slots:
 
         QVERIFY2(sMessage.contains(sFragment) && sMessage.contains(sFileName), qPrintable(sMessage));
         QCOMPARE(Contents(sFileName), baBefore);
-        QCOMPARE(entries(), listBefore);
+        QCOMPARE(entries(), listBefore); // the old file's bytes, and no file left beside it
         if (sFailure == QLatin1String("directory"))
             QCOMPARE(Contents(sFileName + QStringLiteral("/inside.txt")), QByteArray("kept"));
-        Node check(QStringLiteral("Offline"));
-        if (sFailure != QLatin1String("directory"))
-            VtFile(sFileName, &check, &owner).Read();
-        if (sFailure != QLatin1String("directory"))
-            QCOMPARE(Content(&check), Content(pOld.get()));
     }
 
     void fileReadFailureKeepsNode_data()

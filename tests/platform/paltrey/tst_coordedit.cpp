@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "paltrey/coordedit.h"
 
 #include <QLineEdit>
@@ -26,13 +27,13 @@ private slots:
     void typing_data()
     {
         QTest::addColumn<Typing>("input");
-        QTest::newRow("decimal comma, leaving") << Typing{0, true, false, "48,5", {48.5, 2.0}, false};
-        QTest::newRow("dms into decimal field") << Typing{0, true, true, "48°30'00\"N", {48.5, 2.0}, false};
-        QTest::newRow("read-only takes nothing") << Typing{-1, true, true, "33", {1.0, 2.0}, false};
-        QTest::newRow("latitude above 90") << Typing{0, true, true, "91", {1.0, 2.0}, true};
-        QTest::newRow("longitude past 180, leaving") << Typing{2, false, false, "-180.5", {1.0, 2.0}, true};
-        QTest::newRow("empty") << Typing{0, false, true, "", {1.0, 2.0}, true};
-        QTest::newRow("hemisphere of the other axis") << Typing{1, true, true, "10 E", {1.0, 2.0}, true};
+        Row("decimal comma, leaving", Typing{0, true, false, "48,5", {48.5, 2.0}, false});
+        Row("dms into decimal field", Typing{0, true, true, "48°30'00\"N", {48.5, 2.0}, false});
+        Row("read-only takes nothing", Typing{-1, true, true, "33", {1.0, 2.0}, false});
+        Row("latitude above 90", Typing{0, true, true, "91", {1.0, 2.0}, true});
+        Row("longitude past 180, leaving", Typing{2, false, false, "-180.5", {1.0, 2.0}, true});
+        Row("empty", Typing{0, false, true, "", {1.0, 2.0}, true});
+        Row("hemisphere of the other axis", Typing{1, true, true, "10 E", {1.0, 2.0}, true});
     }
     void typing()
     {

@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "paltrey/resortpopupmenu.h"
 
 #include <QAction>
@@ -34,11 +35,11 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("order");
         const QByteArray slot = SLOT(Slot());
-        QTest::newRow("append") << slot << -1 << -1 << "New Insert - Delete X";
-        QTest::newRow("front") << slot << -1 << 0 << "X New Insert - Delete";
-        QTest::newRow("before the separator") << slot << 9 << 2 << "New Insert X - Delete";
-        QTest::newRow("unknown slot") << QByteArray(SLOT(Missing())) << -1 << 0 << "New Insert - Delete";
-        QTest::newRow("id taken") << slot << 1 << 0 << "New Insert - Delete";
+        Row("append", slot, -1, -1, "New Insert - Delete X");
+        Row("front", slot, -1, 0, "X New Insert - Delete");
+        Row("before the separator", slot, 9, 2, "New Insert X - Delete");
+        Row("unknown slot", QByteArray(SLOT(Missing())), -1, 0, "New Insert - Delete");
+        Row("id taken", slot, 1, 0, "New Insert - Delete");
     }
     void insertItem()
     {

@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "quorlin/rgexception.h"
 
 #include <QtTest>
@@ -38,9 +39,9 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("place");
-        QTest::newRow("line and column") << "Unknown element <%2%1>" << 3 << 14 << " (at 3:14)";
-        QTest::newRow("line only") << "Premature end of document." << 7 << 0 << " (at line 7)";
-        QTest::newRow("no position") << QString::fromUtf8("Kommentar \"M\u00fcnchen\"") << 0 << 0 << "";
+        Row("line and column", "Unknown element <%2%1>", 3, 14, " (at 3:14)");
+        Row("line only", "Premature end of document.", 7, 0, " (at line 7)");
+        Row("no position", QString::fromUtf8("Kommentar \"M\u00fcnchen\""), 0, 0, "");
     }
     void errorText()
     {

@@ -3,6 +3,7 @@
 // Helpers for driving the tree controls as an operator would, and a split tree view over a
 // small value tree.
 
+#include "common/modifyrecorder.h"
 #include "common/valuetreetext.h"
 #include "oskevo/node.h"
 #include "tolveth/treeviewbasectrl.h"
@@ -91,14 +92,6 @@ private:
     QStringList m_lstChoices;
     QTimer m_timer;
     QPointer<QMessageBox> m_pLastBox;
-};
-
-// Records what an editor reports to its host about its modified state.
-class ModifyRecorder : public values::IModifyObserver
-{
-public:
-    void NotifyModified(bool bModified) override { m_lstCalls << bModified; }
-    QList<bool> m_lstCalls;
 };
 
 } // namespace TreeTest

@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "tolveth/alias.h"
 #include "tolveth/aliasmap.h"
 #include "tolveth/aliasmapclient.h"
@@ -34,7 +35,7 @@ void AddRows(std::initializer_list<const char*> rows)
     {
         const QString sRow = QString::fromUtf8(pszRow);
         const int nEquals = sRow.indexOf('=');
-        QTest::newRow(pszRow) << sRow.left(nEquals) << (nEquals < 0 ? QString() : sRow.mid(nEquals + 1));
+        Row(pszRow, sRow.left(nEquals), (nEquals < 0 ? QString() : sRow.mid(nEquals + 1)));
     }
 }
 
@@ -53,7 +54,7 @@ private slots:
                  "Fd_012=Frequency Definition 012", "Dev_Attr_3=Device Attribute 3",
                  "3_Dev_Attr=Device Attribute 3", "Fd_", "_12", "Fd12", "Fd_1a", "Fd_-1", "Fd_1_2", "fd_1",
                  "12"});
-        QTest::newRow("other digits than 0-9") << QString::fromUtf8("Fd_\u0661\u0662") << QString();
+        Row("other digits than 0-9", QString::fromUtf8("Fd_\u0661\u0662"), QString());
     }
     void numberedAlias()
     {

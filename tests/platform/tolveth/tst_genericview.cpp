@@ -1,6 +1,7 @@
 // The generic form: one labelled row per value, editors bound both ways, rows following the
 // node's values, and the modified state reported to the host.
 
+#include "common/datarow.h"
 #include "oskevo/node.h"
 #include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
@@ -83,7 +84,7 @@ private slots:
         m_pWindow->resize(600, 500);
         m_pWindow->show();
         QVERIFY(QTest::qWaitForWindowActive(m_pWindow.get()));
-        m_recorder.m_lstCalls.clear();
+        m_recorder.m_listCalls.clear();
     }
     void cleanup()
     {
@@ -98,7 +99,7 @@ private slots:
     void rowPerValue_data()
     {
         QTest::addColumn<QStringList>("row"); // value, label, editor, shown, input, stored, elsewhere, shown
-        auto row = [](const char* pszName, const QStringList& lst) { QTest::newRow(pszName) << lst; };
+        auto row = [](const char* pszName, const QStringList& lst) { Row(pszName, lst); };
         row("frequency", {"Freq", "Freq [MHz]", "VCLineEdit", "100 MHz", "433.92 MHz", "433920000",
                           "88500000", "88.5 MHz"});
         row("frequency refused", {"Freq", "Freq [MHz]", "VCLineEdit", "100 MHz", "7 GHz", "100000000"});
@@ -135,11 +136,11 @@ private slots:
         QCOMPARE(pValue->GetAsString(), row[5]);
         QCOMPARE(dynamic_cast<VCBinding*>(pEditor)->HasError(), bRefused);
         QCOMPARE(m_pView->IsModified(), !bRefused);
-        QCOMPARE(m_recorder.m_lstCalls, bRefused ? QList<bool>() : QList<bool>{true});
+        QCOMPARE(m_recorder.m_listCalls, bRefused ? QList<bool>() : QList<bool>{true});
         if (bRefused)
             return;
         m_pView->SetbModified(false); // for all rows, and reported
-        QCOMPARE(m_recorder.m_lstCalls, (QList<bool>{true, false}));
+        QCOMPARE(m_recorder.m_listCalls, (QList<bool>{true, false}));
         QVERIFY(pValue->SetAsString(row[6]));
         QCOMPARE(Shown(pEditor), row[7]);
         QVERIFY(m_pView->IsModified());
@@ -153,20 +154,17 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("labels");
-        QTest::newRow("appended") << "add 7" << QString(s_sAll + "|ExtraA");
-        QTest::newRow("in the middle, another deleted")
-            << "add 7 3;del Gain"
-            << "Freq [MHz]|Signal level [dBm]|ExtraA|Demodulation|Enabled|Comment|StartTime";
-        QTest::newRow("reordered and renamed")
-            << "reverse;ren Comment Mode2"
-            << "StartTime|Mode2|Enabled|Demodulation|Gain [dB]|Signal level [dBm]|Freq [MHz]";
-        QTest::newRow("child node") << "sub" << s_sAll;
-        QTest::newRow("copied in at once") << "copy" << QString("ExtraA|ExtraB");
-        QTest::newRow("other alias map")
-            << "alias"
-            << "Freq [MHz]|Pegel [dBm]|Gain [dB]|Demodulation|Enabled|Comment|StartTime";
-        QTest::newRow("unloaded, another node") << "unload;load" << QString("ExtraB");
-        QTest::newRow("node deleted, another loaded") << "delete;load" << QString("ExtraB");
+        Row("appended", "add 7", QString(s_sAll + "|ExtraA"));
+        Row("in the middle, another deleted", "add 7 3;del Gain",
+            "Freq [MHz]|Signal level [dBm]|ExtraA|Demodulation|Enabled|Comment|StartTime");
+        Row("reordered and renamed", "reverse;ren Comment Mode2",
+            "StartTime|Mode2|Enabled|Demodulation|Gain [dB]|Signal level [dBm]|Freq [MHz]");
+        Row("child node", "sub", s_sAll);
+        Row("copied in at once", "copy", QString("ExtraA|ExtraB"));
+        Row("other alias map", "alias",
+            "Freq [MHz]|Pegel [dBm]|Gain [dB]|Demodulation|Enabled|Comment|StartTime");
+        Row("unloaded, another node", "unload;load", QString("ExtraB"));
+        Row("node deleted, another loaded", "delete;load", QString("ExtraB"));
     }
     void rowsFollowValues()
     {
@@ -272,7 +270,7 @@ private:
     AliasMap m_aliasMap;
     std::unique_ptr<QWidget> m_pWindow;
     GenericView* m_pView = nullptr;
-    TreeTest::ModifyRecorder m_recorder;
+    ModifyRecorder m_recorder;
 };
 
 QTEST_MAIN(TestGenericView)

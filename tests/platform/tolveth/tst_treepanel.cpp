@@ -2,6 +2,7 @@
 // caption with its modified mark, the question before edits are lost, failing saves that
 // keep the file on disk and the edits, and the recent files.
 
+#include "common/datarow.h"
 #include "kvbase/q4menu.h"
 #include "oskevo/tree.h"
 #include "oskevo/valuedescriptor.h"
@@ -173,8 +174,8 @@ private slots:
     void failingSaveKeepsFileAndEdits_data()
     {
         QTest::addColumn<QString>("failure");
-        QTest::newRow("file size limit") << "limit";
-        QTest::newRow("target is a directory") << "directory";
+        Row("file size limit", "limit");
+        Row("target is a directory", "directory");
     }
     void failingSaveKeepsFileAndEdits()
     {
@@ -227,15 +228,15 @@ private slots:
         QTest::addColumn<bool>("fileHasEdit"); // the edit reached the file
         const int save = TreePanel::ANSWER_SAVE, discard = TreePanel::ANSWER_DISCARD;
         const int cancel = TreePanel::ANSWER_CANCEL;
-        QTest::newRow("close, cancel") << "close" << cancel << true << false << false;
-        QTest::newRow("close, save") << "close" << save << true << true << true;
-        QTest::newRow("close, save unnamed, name cancelled") << "close" << save << false << false << false;
-        QTest::newRow("new, discard") << "new" << discard << true << true << false;
-        QTest::newRow("open, cancel") << "open" << cancel << true << false << false;
-        QTest::newRow("open, save") << "open" << save << true << true << true;
-        QTest::newRow("window close, cancel") << "window" << cancel << true << false << false;
-        QTest::newRow("close, real box, discard") << "close real" << discard << true << true << false;
-        QTest::newRow("close, real box, cancel") << "close real" << cancel << true << false << false;
+        Row("close, cancel", "close", cancel, true, false, false);
+        Row("close, save", "close", save, true, true, true);
+        Row("close, save unnamed, name cancelled", "close", save, false, false, false);
+        Row("new, discard", "new", discard, true, true, false);
+        Row("open, cancel", "open", cancel, true, false, false);
+        Row("open, save", "open", save, true, true, true);
+        Row("window close, cancel", "window", cancel, true, false, false);
+        Row("close, real box, discard", "close real", discard, true, true, false);
+        Row("close, real box, cancel", "close real", cancel, true, false, false);
     }
     void discardQuestion()
     {
@@ -276,8 +277,8 @@ private slots:
     void failingOpenKeepsDocument_data()
     {
         QTest::addColumn<QString>("content"); // "-" for no file
-        QTest::newRow("missing file") << "-";
-        QTest::newRow("not a document") << "this is no document";
+        Row("missing file", "-");
+        Row("not a document", "this is no document");
     }
     void failingOpenKeepsDocument()
     {

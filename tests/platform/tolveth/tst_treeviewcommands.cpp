@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "oskevo/valuedescriptor.h"
 #include "oskevo/vtxml.h"
 #include "tolveth/aliasmap.h"
@@ -124,31 +125,27 @@ private slots:
         const QString sAll = "Root{A{X Y} B}", sA = "A{X{y=2} Y{}}", sP = "P{Q{} p=1}";
         const QString sRootMenu = "New... (off)|Cut (off)|Copy|Paste (off)|Delete (off)";
         const QString sChildMenu = "New... (off)|Cut|Copy|Paste (off)|Delete";
-        QTest::newRow("Delete") << Command{"A/X", "Del", "Root{A{Y} B}", "A/Y"};
-        QTest::newRow("Ctrl+X") << Command{"B", "Ctrl+X", "Root{A{X Y}}", "A", "B{}"};
-        QTest::newRow("Shift+Delete cuts") << Command{"A/Y", "Shift+Del", "Root{A{X} B}", "A/X", "Y{}"};
-        QTest::newRow("Ctrl+C") << Command{"A", "Ctrl+C", sAll, "A", sA};
-        QTest::newRow("Ctrl+V") << Command{"A/X", "Ctrl+V", "Root{A{X{P{Q}} Y} B}", "A/X", sP, "node P"};
-        QTest::newRow("Ctrl+V without a node") << Command{"A", "Ctrl+V", sAll, "A", "", "text"};
-        QTest::newRow("menu, disabled entry") << Command{"", "menu:Delete", sAll, "", "", "", sRootMenu};
-        QTest::newRow("menu Delete") << Command{"A/X", "menu:Delete", "Root{A{Y} B}", "A/Y", "",
-                                                "",    sChildMenu};
-        QTest::newRow("menu Cut") << Command{"A", "menu:Cut", "Root{B}", "B", sA, "", sChildMenu};
+        Row("Delete", Command{"A/X", "Del", "Root{A{Y} B}", "A/Y"});
+        Row("Ctrl+X", Command{"B", "Ctrl+X", "Root{A{X Y}}", "A", "B{}"});
+        Row("Shift+Delete cuts", Command{"A/Y", "Shift+Del", "Root{A{X} B}", "A/X", "Y{}"});
+        Row("Ctrl+C", Command{"A", "Ctrl+C", sAll, "A", sA});
+        Row("Ctrl+V", Command{"A/X", "Ctrl+V", "Root{A{X{P{Q}} Y} B}", "A/X", sP, "node P"});
+        Row("Ctrl+V without a node", Command{"A", "Ctrl+V", sAll, "A", "", "text"});
+        Row("menu, disabled entry", Command{"", "menu:Delete", sAll, "", "", "", sRootMenu});
+        Row("menu Delete", Command{"A/X", "menu:Delete", "Root{A{Y} B}", "A/Y", "", "", sChildMenu});
+        Row("menu Cut", Command{"A", "menu:Cut", "Root{B}", "B", sA, "", sChildMenu});
         const QString sPasteMenu = "New... (off)|Cut|Copy|Paste|Delete";
-        QTest::newRow("menu Paste") << Command{"B",      "menu:Paste", "Root{A{X Y} B{P{Q}}}", "B", sP,
-                                               "node P", sPasteMenu};
+        Row("menu Paste", Command{"B", "menu:Paste", "Root{A{X Y} B{P{Q}}}", "B", sP, "node P", sPasteMenu});
         const QString sNewRootMenu = "New...|Cut (off)|Copy|Paste|Delete (off)";
-        QTest::newRow("menu, creating root")
-            << Command{"", "menu:", sAll, "", sP, "node P", sNewRootMenu, true};
+        Row("menu, creating root", Command{"", "menu:", sAll, "", sP, "node P", sNewRootMenu, true});
         const QString sNewChildMenu = "New...|Cut|Copy|Paste (off)|Delete";
-        QTest::newRow("menu, creating child")
-            << Command{"A", "menu:", sAll, "A", "", "text", sNewChildMenu, true};
+        Row("menu, creating child", Command{"A", "menu:", sAll, "A", "", "text", sNewChildMenu, true});
     }
     void commands()
     {
         QFETCH(Command, row);
         PrepareClipboard(row.sClipboard);
-        TreeTest::ModifyRecorder recorder;
+        ModifyRecorder recorder;
         TreeFixture f("A{X{y=2} Y{}} B{}", row.bCreating ? new CreatingView : nullptr, false);
         f.pView->SetObserver(&recorder);
         f.pView->Init(f.pRoot);
@@ -172,9 +169,9 @@ private slots:
         QTRY_COMPARE(f.CurrentPath(), row.sCurrentAfter);
         QVERIFY(f.Current()->GetDisplay());
         QCOMPARE(f.pView->IsModified(), row.sShown != sAll);
-        QCOMPARE(recorder.m_lstCalls.contains(true), row.sShown != sAll);
+        QCOMPARE(recorder.m_listCalls.contains(true), row.sShown != sAll);
         f.pView->SetbModified(false);
-        QVERIFY(!f.pView->IsModified() && recorder.m_lstCalls.last() == false);
+        QVERIFY(!f.pView->IsModified() && recorder.m_listCalls.last() == false);
     }
 
     // Pasting over a node of the same name asks first; a clipboard text that is no document is
@@ -184,9 +181,9 @@ private slots:
         QTest::addColumn<QString>("clipboard"); // empty: the copy of A/X
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("tree");
-        QTest::newRow("keep") << "" << QString("Keep") << "A{X{v=changed}}";
-        QTest::newRow("replace") << "" << QString("Replace") << "A{X{v=copied}}";
-        QTest::newRow("broken document") << "<!DOCTYPE Vt><Vt><Node name=" << QString() << "A{X{v=changed}}";
+        Row("keep", "", QString("Keep"), "A{X{v=changed}}");
+        Row("replace", "", QString("Replace"), "A{X{v=copied}}");
+        Row("broken document", "<!DOCTYPE Vt><Vt><Node name=", QString(), "A{X{v=changed}}");
     }
     void pasteQuestions()
     {
@@ -248,14 +245,12 @@ private slots:
         QTest::addColumn<int>("chosen"); // index into s_apDescriptors, -1: no signal
         const QList<int> all{0, 1, 2};
         const QString sAll = "Parameter Group|Frequency Entry|Note";
-        QTest::newRow("down and up again, Return") << all << true << "down down up return" << sAll << 1;
-        QTest::newRow("names without map, cancel") << all << false << "down cancel"
-                                                   << "Group|Entry|Note" << -1;
-        QTest::newRow("escape") << all << true << "escape" << sAll << -1;
-        QTest::newRow("order as given, nulls left out") << QList<int>{2, -1, 0} << true << "down ok"
-                                                        << "Note|Parameter Group" << 0;
-        QTest::newRow("nothing to offer") << QList<int>{} << true << "ok return"
-                                          << "" << -1;
+        Row("down and up again, Return", all, true, "down down up return", sAll, 1);
+        Row("names without map, cancel", all, false, "down cancel", "Group|Entry|Note", -1);
+        Row("escape", all, true, "escape", sAll, -1);
+        Row("order as given, nulls left out", QList<int>{2, -1, 0}, true, "down ok", "Note|Parameter Group",
+            0);
+        Row("nothing to offer", QList<int>{}, true, "ok return", "", -1);
     }
     void choice()
     {

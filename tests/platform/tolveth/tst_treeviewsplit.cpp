@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "dravineldefinition/descriptors.h"
 #include "dravineldefinition/sampledata.h"
 #include "tolveth/aliasmap.h"
@@ -96,10 +97,7 @@ private slots:
         QTest::addColumn<QString>("current"); // "<none>" without
         auto row = [](const char* pszName, const char* pszTree, const char* pszSteps, const char* pszShown,
                       const char* pszCurrent)
-        {
-            QTest::newRow(pszName) << QString(pszTree) << QString(pszSteps) << QString(pszShown)
-                                   << QString(pszCurrent);
-        };
+        { Row(pszName, QString(pszTree), QString(pszSteps), QString(pszShown), QString(pszCurrent)); };
         row("values are not shown", "A{x=1 B{y=2}} s=t", "", "Root{A{B}}", "");
         row("added subtree comes whole", "A{}", "value A S{T{U{}}}", "Root{A{S{T{U}}}}", "");
         row("deleted subtree", "A{X{P{}} Y{}} B{}", "del A", "Root{B}", "");
@@ -176,9 +174,9 @@ private slots:
     {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("currentAfter");
-        QTest::newRow("whole tree: the first list") << "" << QString("Dev/Dcd/Dcs/Fds");
-        QTest::newRow("second device") << "Dev_1" << QString("Dcd/Dcs/Fds");
-        QTest::newRow("no list: current item kept") << "Dev/Par" << QString();
+        Row("whole tree: the first list", "", QString("Dev/Dcd/Dcs/Fds"));
+        Row("second device", "Dev_1", QString("Dcd/Dcs/Fds"));
+        Row("no list: current item kept", "Dev/Par", QString());
     }
     void selectSingleFds()
     {
@@ -202,9 +200,9 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<bool>("offered");
         QTest::addColumn<int>("childrenAfter");
-        QTest::newRow("frequency definition in a list") << "Dev/Dcd/Dcs/Fds" << true << 5;
-        QTest::newRow("parameter set of a definition") << "Dev/Dcd/Dcs/Fds/Fd00000" << true << 2;
-        QTest::newRow("parameter set exists already") << "Dev/Dcd/Dcs/Fds/Fd00001" << false << 2;
+        Row("frequency definition in a list", "Dev/Dcd/Dcs/Fds", true, 5);
+        Row("parameter set of a definition", "Dev/Dcd/Dcs/Fds/Fd00000", true, 2);
+        Row("parameter set exists already", "Dev/Dcd/Dcs/Fds/Fd00001", false, 2);
     }
     void newChildThroughTheRules()
     {

@@ -1,6 +1,7 @@
 // The editor factory picks the bound editor of each value kind, and tool tips describe a
 // value type when its descriptor has no tip of its own.
 
+#include "common/datarow.h"
 #include "oskevo/node.h"
 #include "oskevo/valuebase.h"
 #include "oskevo/valuedescriptor.h"
@@ -55,7 +56,7 @@ private slots:
         QTest::addColumn<int>("lineEditType");
         QTest::addColumn<QString>("toolTip"); // null: not asked
         auto row = [](const char* pszName, const char* pszClass, int nType, const char* pszTip)
-        { QTest::newRow(pszName) << QString(pszName) << QString(pszClass) << nType << QString(pszTip); };
+        { Row(pszName, QString(pszName), QString(pszClass), nType, QString(pszTip)); };
         row("FacBool", "VCComboBool", -1, "FacBool\nYES or NO");
         row("FacSel", "VCComboSel", -1, "FacSel\nChoices: E0, E1, E2");
         row("FacInt", "VCSpinInt", -1, "FacInt [dB]\nRange: -10 dB to 40 dB");

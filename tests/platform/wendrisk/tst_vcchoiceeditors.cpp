@@ -1,3 +1,4 @@
+#include "common/datarow.h"
 #include "vcfixture.h"
 #include "wendrisk/vccoordedit.h"
 
@@ -21,16 +22,16 @@ private slots:
     void input_data()
     {
         QTest::addColumn<InputRow>("row");
-        QTest::newRow("selection one down") << InputRow{8, "keys:d", false, "USB", "USB"};
-        QTest::newRow("no to yes") << InputRow{9, "keys:d", false, "YES", "true"};
-        QTest::newRow("date-time text with zone") << InputRow{
-            10, "keys:u", false, "2025-05-06 07:08:09", "2025-05-06T07:08:09", "2024-05-06T09:08:09+02:00"};
-        QTest::newRow("date-time seconds")
-            << InputRow{11, "keys:u", false, "2025-05-06 07:08:09", "1746515289", "1714979289"};
-        QTest::newRow("unreadable date-time is kept")
-            << InputRow{10, "keys:", true, "1970-01-01 00:00:00", "next tuesday", "next tuesday"};
-        QTest::newRow("unreadable date-time edited")
-            << InputRow{10, "keys:u", false, "1971-01-01 00:00:00", "1971-01-01T00:00:00", "next tuesday"};
+        Row("selection one down", InputRow{8, "keys:d", false, "USB", "USB"});
+        Row("no to yes", InputRow{9, "keys:d", false, "YES", "true"});
+        Row("date-time text with zone", InputRow{10, "keys:u", false, "2025-05-06 07:08:09",
+                                                 "2025-05-06T07:08:09", "2024-05-06T09:08:09+02:00"});
+        Row("date-time seconds",
+            InputRow{11, "keys:u", false, "2025-05-06 07:08:09", "1746515289", "1714979289"});
+        Row("unreadable date-time is kept",
+            InputRow{10, "keys:", true, "1970-01-01 00:00:00", "next tuesday", "next tuesday"});
+        Row("unreadable date-time edited",
+            InputRow{10, "keys:u", false, "1971-01-01 00:00:00", "1971-01-01T00:00:00", "next tuesday"});
     }
     void input()
     {
@@ -47,11 +48,11 @@ private slots:
         QTest::addColumn<int>("other"); // bind the value of that editor instead, -1 its own
         for (int nEditor : {0, 5, 7, 8, 9, 10})
             QTest::addRow("editor %d", nEditor) << nEditor << -1;
-        QTest::newRow("float spin given a text") << 5 << 1;
-        QTest::newRow("int spin given a text") << 7 << 1;
-        QTest::newRow("selection given a bool") << 8 << 9;
-        QTest::newRow("yes/no given a selection") << 9 << 8;
-        QTest::newRow("date-time given a bool") << 10 << 9;
+        Row("float spin given a text", 5, 1);
+        Row("int spin given a text", 7, 1);
+        Row("selection given a bool", 8, 9);
+        Row("yes/no given a selection", 9, 8);
+        Row("date-time given a bool", 10, 9);
     }
     void binding()
     {
@@ -84,10 +85,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("latitude"); // stored afterwards
         QTest::addColumn<double>("longitude");
-        QTest::newRow("latitude") << 0 << "48°30'00\"N" << 48.5 << 11.0;
-        QTest::newRow("longitude") << 1 << "-70.25" << 47.0 << -70.25;
-        QTest::newRow("no such latitude") << 2 << "10" << 47.0 << 11.0;
-        QTest::newRow("longitude deleted") << 3 << "10" << 47.0 << 0.0;
+        Row("latitude", 0, "48°30'00\"N", 48.5, 11.0);
+        Row("longitude", 1, "-70.25", 47.0, -70.25);
+        Row("no such latitude", 2, "10", 47.0, 11.0);
+        Row("longitude deleted", 3, "10", 47.0, 0.0);
     }
     void coordEdit()
     {
